@@ -1,0 +1,12 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string_view>
+
+// Reads a date as a German user writes it: "14.10.2009", "14.10.09", "14.10.", "2009-10-14", "14/10/2009",
+// "14-10-2009", "14. Oktober 2009", "14 Okt 2009", "14.okt.2009". Months may be written in German or English,
+// in full or with three letters, in any case. Two-digit years mean 1930 to 2029, four-digit years 1000 to
+// 9999; a date without a year is in `currentYear`. Impossible dates (31.04., 29.02. outside leap years) and
+// anything else give nothing.
+std::optional<std::chrono::year_month_day> readDate(std::u16string_view text, std::chrono::year currentYear);
