@@ -1,0 +1,24 @@
+# The two commands of the README: `make run` and `make test`. Both install what is missing first.
+BUILD ?= build
+CMAKE_ARGS ?=
+JOBS ?= $(shell nproc)
+
+.PHONY: run test build configure dependencies clean
+
+run: build
+	./$(BUILD)/taktzeit
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+configure: dependencies
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
+
+dependencies:
+	@scripts/install-dependencies
+
+clean:
+	rm -rf $(BUILD)

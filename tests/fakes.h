@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QList>
+
+// Stand-ins for the world outside the program, so window tests control time, clipboard and browser.
+
+class FakeClock final : public Clock {
+public:
+    Moment now() const override
+    {
+        ++reads;
+        return moment;
+    }
+
+    void set(int year, unsigned month, unsigned day, int hour, int minute, int second, int millisecond = 0)
+    {
+        moment = Moment{std::chrono::year{year} / month / day, ClockTime{hour, minute, second}, millisecond};
+    }
+
+    Moment moment{std::chrono::year{2009} / 10 / 14, ClockTime{16, 38, 53}, 0};
+    mutable int reads = 0;
+};
+
+class FakeClipboard final : public Clipboard {
+public:
+    QString text() const override { return content; }
+    void setText(const QString& text) override
+    {
+        content = text;
+        ++writes;
+    }
+
+    QString content;
+    int writes = 0;
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+        MessageIcon icon;
+    };
+
+    void show(const QString& title, const QString& text, MessageIcon icon) override
+    {
+        shown.append({title, text, icon});
+    }
+
+    QList<Shown> shown;
+};
+
+class FakeWebOpener final : public WebOpener {
+public:
+    bool open(const QUrl& address) override
+    {
+        opened.append(address);
+        return succeeds;
+    }
+
+    bool succeeds = true;
+    QList<QUrl> opened;
+};
+
+struct FakeServices {
+    FakeClock clock;
+    FakeClipboard clipboard;
+    FakeMessageBoxes messageBoxes;
+    FakeWebOpener webOpener;
+
+    Services services() { return Services{clock, clipboard, messageBoxes, webOpener}; }
+};

@@ -1,0 +1,146 @@
+#include "fakes.h"
+#include "platform/status_bar.h"
+#include "window/start.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class WindowStatusTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeServices> fakes;
+    std::unique_ptr<Start> start;
+
+    QString panel(const QString& key) { return start->findChild<StatusBar*>("StatusBar1")->panel(key)->text(); }
+    QTimer* timer() { return start->findChild<QTimer*>("Timer1"); }
+
+private slots:
+    void init()
+    {
+        fakes = std::make_unique<FakeServices>();
+        fakes->clock.set(2009, 10, 14, 16, 38, 53, 250);
+        start = std::make_unique<Start>(fakes->services());
+    }
+
+    void cleanup()
+    {
+        start.reset();
+        fakes.reset();
+    }
+
+    void fillsPanelsBeforeShowing()
+    {
+        QVERIFY(!start->isVisible());
+        QCOMPARE(panel(u"zeit"_s), u"16:38:53 Uhr"_s);
+        QCOMPARE(panel(u"datum"_s), u"14.10.2009"_s);
+        QCOMPARE(panel(u"orvformat"_s), u"141638okt09"_s);
+    }
+
+    void builderReadsClockOnce_data()
+    {
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("m");
+        QTest::addColumn<int>("d");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<QString>("tactical");
+        QTest::newRow("German March, leading zeros") << 2009 << 3 << 5 << 8 << 7 << 59 << u"050807mär09"_s;
+        QTest::newRow("day 10, midnight") << 2010 << 12 << 10 << 0 << 0 << 0 << u"100000dez10"_s;
+        QTest::newRow("end of May") << 2009 << 5 << 31 << 23 << 59 << 0 << u"312359mai09"_s;
+        QTest::newRow("year 2000") << 2000 << 1 << 1 << 12 << 30 << 0 << u"011230jan00"_s;
+    }
+
+    void builderReadsClockOnce()
+    {
+        QFETCH(int, y);
+        QFETCH(int, m);
+        QFETCH(int, d);
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(int, second);
+        QFETCH(QString, tactical);
+        // The builder ignores the month option.
+        start->findChild<QRadioButton*>("Option2")->setChecked(true);
+        fakes->clock.set(y, m, d, hour, minute, second);
+        fakes->clock.reads = 0;
+        QCOMPARE(start->orvdate(), tactical);
+        QCOMPARE(fakes->clock.reads, 1);
+    }
+
+    void tickRefreshesAllPanelsFromOneReading()
+    {
+        start->findChild<QRadioButton*>("Option2")->setChecked(true);
+        fakes->clock.set(2009, 12, 31, 23, 59, 59);
+        start->refreshStatus();
+        fakes->clock.set(2010, 1, 1, 0, 0, 0, 3);
+        fakes->clock.reads = 0;
+        start->refreshStatus();
+        QCOMPARE(fakes->clock.reads, 1);
+        QCOMPARE(panel(u"zeit"_s), u"00:00:00 Uhr"_s);
+        QCOMPARE(panel(u"datum"_s), u"01.01.2010"_s);
+        QCOMPARE(panel(u"orvformat"_s), u"010000jan10"_s);
+    }
+
+    // The next refresh lands just after the next full second of the wall clock, whatever the last one hit.
+    void schedulesTickAfterNextFullSecond_data()
+    {
+        QTest::addColumn<int>("millisecond");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("on the second") << 0 << 1002;
+        QTest::newRow("late by 250 ms") << 250 << 752;
+        QTest::newRow("just before the next") << 999 << 3;
+    }
+
+    void schedulesTickAfterNextFullSecond()
+    {
+        QFETCH(int, millisecond);
+        QFETCH(int, interval);
+        fakes->clock.set(2009, 10, 14, 16, 38, 54, millisecond);
+        start->refreshStatus();
+        QVERIFY(timer()->isActive());
+        QVERIFY(timer()->isSingleShot());
+        QCOMPARE(timer()->timerType(), Qt::PreciseTimer);
+        QCOMPARE(timer()->interval(), interval);
+    }
+
+    void earlyTickWaitsWithoutRepeatingTheSecond()
+    {
+        fakes->clock.set(2009, 10, 14, 16, 38, 55, 10);
+        start->refreshStatus();
+        start->findChild<StatusBar*>("StatusBar1")->panel(u"zeit"_s)->clear();
+        fakes->clock.set(2009, 10, 14, 16, 38, 55, 998);
+        start->refreshStatus();
+        QVERIFY(panel(u"zeit"_s).isEmpty());
+        QCOMPARE(timer()->interval(), 4);
+    }
+
+    void minimizedCaptionShowsTacticalTime()
+    {
+        start->show();
+        QVERIFY(QTest::qWaitForWindowExposed(start.get()));
+        fakes->clock.set(2009, 10, 14, 16, 38, 0);
+        start->showMinimized();
+        QTRY_VERIFY(start->isMinimized());
+        QCOMPARE(start->windowTitle(), u"141638okt09"_s);
+
+        fakes->clock.set(2009, 10, 14, 16, 45, 0);
+        start->refreshStatus();
+        QCOMPARE(start->windowTitle(), u"141638okt09"_s);
+        QCOMPARE(panel(u"orvformat"_s), u"141645okt09"_s);
+
+        start->showNormal();
+        QTRY_VERIFY(!start->isMinimized());
+        QCOMPARE(start->windowTitle(), u"- Umrechner taktische Zeit -"_s);
+    }
+};
+
+QTEST_MAIN(WindowStatusTest)
+#include "test_window_status.moc"
