@@ -1,0 +1,79 @@
+# Shared by the end-to-end tests and the screenshot script: a window manager on the X display that
+# xvfb-run opened, the program started on it, and helpers to drive it as a user would.
+# Everything started here is ended on exit, also when a step fails.
+
+TITLE='- Umrechner taktische Zeit -'
+started_pids=()
+
+cleanup() {
+    for pid in "${started_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Polls a command until it succeeds; the desktop answers asynchronously.
+wait_for() {
+    local what=$1
+    shift
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "timed out waiting for $what"
+}
+
+window_manager_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+}
+
+start_desktop() {
+    openbox >/dev/null 2>&1 &
+    started_pids+=($!)
+    wait_for "the window manager" window_manager_ready
+}
+
+# Starts the program and sets WINDOW to its window, found by title.
+start_program() {
+    "$@" >/dev/null 2>&1 &
+    program_pid=$!
+    started_pids+=("$program_pid")
+    wait_for "the window" xdotool search --onlyvisible --name "^${TITLE}\$"
+    WINDOW=$(xdotool search --onlyvisible --name "^${TITLE}\$" | head -n 1)
+    xdotool windowactivate --sync "$WINDOW"
+}
+
+# Clicks at a point given in the window's client coordinates.
+click_at() {
+    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
+}
+
+type_into() {
+    click_at "$1" "$2"
+    xdotool key --clearmodifiers ctrl+a BackSpace
+    xdotool type --delay 20 "$3"
+}
+
+clipboard() {
+    xclip -o -selection clipboard 2>/dev/null
+}
+
+# Puts a text on the clipboard, held by an xclip that runs until the end of the test.
+set_clipboard() {
+    printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    started_pids+=($!)
+    wait_for "the clipboard" test "$(clipboard)" = "$1"
+}
+
+# The text of a field, read by selecting it and copying it as a user would.
+field_text() {
+    click_at "$1" "$2"
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    clipboard
+}

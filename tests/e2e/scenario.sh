@@ -1,0 +1,51 @@
+#!/bin/bash
+# A user's road through the real program on an X display: convert, copy, paste, convert back, minimize,
+# restore, close. Run by e2e.sh inside xvfb-run.
+set -euo pipefail
+here=$(dirname "$0")
+program=$1
+source "$here/desktop.sh"
+
+# Client coordinates of the controls' centres, from the window's fixed layout.
+TEXT1=(180 113); TEXT2=(180 145); TEXT3=(180 177)
+COMMAND2=(332 148); COMMAND3=(332 180)
+TEXT4=(180 273); TEXT5=(180 305); TEXT6=(180 337)
+COMMAND5=(332 308); COMMAND7=(332 276)
+
+start_desktop
+start_program "$program"
+
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+[ "$WIDTH" = 458 ] && [ "$HEIGHT" = 388 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 458x388"
+echo "ok: window found by its title, client area 458x388"
+
+type_into "${TEXT1[@]}" "16:38:53"
+type_into "${TEXT2[@]}" "14.10.2009"
+click_at "${COMMAND2[@]}"
+click_at "${COMMAND3[@]}"
+wait_for "the copied result" test "$(clipboard)" = "141638okt09"
+echo "ok: 16:38:53 on 14.10.2009 converted and copied as 141638okt09"
+
+set_clipboard "010900mär2010"
+click_at "${COMMAND7[@]}"
+click_at "${COMMAND5[@]}"
+[ "$(field_text "${TEXT4[@]}")" = "010900mär2010" ] || fail "paste gave '$(field_text "${TEXT4[@]}")'"
+[ "$(field_text "${TEXT5[@]}")" = "09:00" ] || fail "time is '$(field_text "${TEXT5[@]}")'"
+[ "$(field_text "${TEXT6[@]}")" = "01.03.2010" ] || fail "date is '$(field_text "${TEXT6[@]}")'"
+[ "$(field_text "${TEXT3[@]}")" = "141638okt09" ] || fail "result field changed"
+echo "ok: 010900mär2010 pasted from the clipboard reads back as 09:00 on 01.03.2010"
+
+minimized_caption() {
+    [[ "$(xdotool getwindowname "$WINDOW")" =~ ^[0-3][0-9][0-2][0-9][0-5][0-9](jan|feb|mär|apr|mai|jun|jul|aug|sep|okt|nov|dez)[0-9][0-9]$ ]]
+}
+xdotool windowminimize --sync "$WINDOW"
+wait_for "the tactical time in the caption" minimized_caption
+echo "ok: minimized caption is $(xdotool getwindowname "$WINDOW")"
+
+xdotool windowactivate --sync "$WINDOW"
+wait_for "the title back" test "$(xdotool getwindowname "$WINDOW")" = "$TITLE"
+echo "ok: restored caption is the title"
+
+xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
+wait_for "the program to end" bash -c "! kill -0 $program_pid"
+echo "ok: closed with Alt+F4, the program ended"
