@@ -65,7 +65,7 @@ private slots:
             u"242400okt2009"_s, u"141660okt2009"_s, u"311200apr2009"_s, u"301200feb2008"_s, u"291200feb2009"_s,
             u"291200feb09"_s, u"291200feb1900"_s, u"14 1638okt2009"_s, u"1416:38okt2009"_s, u"16:38 14.10.2009"_s,
             u"okt141638 2009"_s, u"141638 okt 09"_s, u"1416381002009"_s, u"141638mä2009"_s, u"+41638okt2009"_s,
-            u"１４1638okt2009"_s};
+            u"１４1638okt2009"_s, u"141638okt0999"_s};
         for (const QString& text : cases)
             QTest::newRow(qPrintable(text)) << text;
     }

@@ -29,7 +29,8 @@ std::optional<TacticalFields> readTactical(std::u16string_view text)
     const auto month = monthFromName(text.substr(6, 3));
     const auto yearDigits = text.substr(9);
     const auto year = digitsAt(text, 9, yearDigits.size());
-    if (!day || !hour || !minute || !month || !year || *hour > 23 || *minute > 59)
+    if (!day || !hour || !minute || !month || !year || *hour > 23 || *minute > 59
+        || (yearDigits.size() == 4 && *year < 1000))
         return std::nullopt;
     // A two-digit year stands for a year of this century, where every fourth is a leap year.
     const int fullYear = yearDigits.size() == 2 ? 2000 + *year : *year;

@@ -15,9 +15,9 @@ struct TacticalFields {
     std::u16string_view yearDigits;
 };
 
-// Reads "tthhmmMMMjj" or "tthhmmMMMjjjj" with surrounding white space; month names German or English in
-// any case. Nothing for any other text or for a day that the month does not have: with two year digits,
-// 29 February exists when they are divisible by 4.
+// Reads "tthhmmMMMjj" or "tthhmmMMMjjjj" (years 1000 to 9999) with surrounding white space; month names
+// German or English in any case. Nothing for any other text or for a day that the month does not have:
+// with two year digits, 29 February exists when they are divisible by 4.
 std::optional<TacticalFields> readTactical(std::u16string_view text);
 
 struct NormalTime {

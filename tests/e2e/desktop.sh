@@ -10,6 +10,7 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
+    [ -z "${program_log:-}" ] || rm -f "$program_log"
 }
 trap cleanup EXIT
 
@@ -39,9 +40,10 @@ start_desktop() {
     wait_for "the window manager" window_manager_ready
 }
 
-# Starts the program and sets WINDOW to its window, found by title.
+# Starts the program and sets WINDOW to its window, found by title. What it prints goes to program_log.
 start_program() {
-    "$@" >/dev/null 2>&1 &
+    program_log=$(mktemp)
+    "$@" >"$program_log" 2>&1 &
     program_pid=$!
     started_pids+=("$program_pid")
     wait_for "the window" xdotool search --onlyvisible --name "^${TITLE}\$"

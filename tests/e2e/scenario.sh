@@ -48,4 +48,5 @@ echo "ok: restored caption is the title"
 
 xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
 wait_for "the program to end" bash -c "! kill -0 $program_pid"
-echo "ok: closed with Alt+F4, the program ended"
+wait "$program_pid" || fail "the program ended with status $?: $(cat "$program_log")"
+echo "ok: closed with Alt+F4, the program ended cleanly"
