@@ -66,11 +66,19 @@ clipboard() {
     xclip -o -selection clipboard 2>/dev/null
 }
 
-# Puts a text on the clipboard, held by an xclip that runs until the end of the test.
+# Puts a text on the clipboard, held by an xclip that runs until the end of the test. Taking the
+# selection over from its previous owner can race on a loaded machine, so it is tried a few times.
 set_clipboard() {
-    printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
-    started_pids+=($!)
-    wait_for "the clipboard" test "$(clipboard)" = "$1"
+    for _ in 1 2 3; do
+        printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+        started_pids+=($!)
+        for _ in $(seq 30); do
+            [ "$(clipboard)" = "$1" ] && return 0
+            sleep 0.1
+        done
+        kill "${started_pids[-1]}" 2>/dev/null || true
+    done
+    fail "the clipboard does not take '$1'; it holds '$(clipboard)'"
 }
 
 # The text of a field, read by selecting it and copying it as a user would.
