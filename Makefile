@@ -3,13 +3,17 @@ BUILD ?= build
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build configure dependencies clean
+.PHONY: run test bench build configure dependencies clean
 
 run: build
 	./$(BUILD)/taktzeit
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Benchmarks in their own Release build; see BENCHMARKS.md.
+bench:
+	bench/run.sh
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)

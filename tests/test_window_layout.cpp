@@ -277,6 +277,8 @@ private slots:
         QCOMPARE(picture->size(), QSize(36, 36));
         QVERIFY(start->windowIcon().availableSizes().contains(QSize(32, 32)));
 
+        QTest::mouseMove(control("Label2"));
+        QVERIFY(control("Label2")->testAttribute(Qt::WA_SetCursor));
         const QCursor cursor = control("Label2")->cursor();
         QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
         QCOMPARE(cursor.pixmap().size(), QSize(32, 32));

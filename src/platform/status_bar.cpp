@@ -19,8 +19,10 @@ void StatusBar::addPanel(const QString& key, int width)
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Placed by hand rather than by the bar's layout, whose margins would cut the text of a 17-pixel bar.
+    // A fixed size also keeps a new text from relaying out, and so repainting, the whole bar.
     const int left = static_cast<int>(findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size() - 1) * width;
-    label->setGeometry(left, 1, width, height() - 1);
+    label->move(left, 1);
+    label->setFixedSize(width, height() - 1);
 }
 
 QLabel* StatusBar::panel(const QString& key) const

@@ -4,6 +4,7 @@
 #include "tactical/normal_to_tactical.h"
 #include "tactical/tactical_time.h"
 #include "tactical/tactical_to_normal.h"
+#include "window/pictures.h"
 #include "window/texts.h"
 
 #include <QEvent>
@@ -164,7 +165,10 @@ void Start::clearTacticalInputs()
 bool Start::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Label2) {
-        if (event->type() == QEvent::MouseMove)
+        // The hand cursor is made when first needed, so building it never delays the window's first paint.
+        if (event->type() == QEvent::Enter && !Label2->testAttribute(Qt::WA_SetCursor))
+            Label2->setCursor(handCursor());
+        else if (event->type() == QEvent::MouseMove)
             setLinkLit(true);
         else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* release = static_cast<QMouseEvent*>(event);

@@ -41,7 +41,7 @@ protected:
 private:
     void createControls();
     void createConversionFrames();
-    void createTopFrames();
+    void createTopFrames(const QPixmap& logo);
     void createStatusBar();
     void arrangeStacking();
     void arrangeTabOrder();

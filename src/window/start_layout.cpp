@@ -67,7 +67,8 @@ void Start::createControls()
 {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(texts::kTitle);
-    setWindowIcon(QIcon(logoPicture()));
+    const QPixmap logo = logoPicture();
+    setWindowIcon(QIcon(logo));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(6870), px(5820));
@@ -75,7 +76,7 @@ void Start::createControls()
     setMouseTracking(true);
 
     createConversionFrames();
-    createTopFrames();
+    createTopFrames(logo);
     createStatusBar();
 
     Timer1 = new QTimer(this);
@@ -140,7 +141,7 @@ void Start::createConversionFrames()
     }
 }
 
-void Start::createTopFrames()
+void Start::createTopFrames(const QPixmap& logo)
 {
     Frame3 = frame(this, QStringLiteral("Frame3"), texts::kMonthChoice, 120, 120, 3615, 1095);
     Option2 = place(new QRadioButton(texts::kEnglishMonths, Frame3), QStringLiteral("Option2"), 120, 720, 1695, 255);
@@ -152,14 +153,13 @@ void Start::createTopFrames()
     Picture1 = place(new QLabel(Frame2), QStringLiteral("Picture1"), 120, 360, 540, 540);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
-    Picture1->setPixmap(logoPicture());
+    Picture1->setPixmap(logo);
     Picture1->resize(Picture1->sizeHint());
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
     Label2 = place(new QLabel(texts::kWebAddress, Frame2), QStringLiteral("Label2"), 720, 480, 2055, 375);
     Label2->setFont(sansSerif(12));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setCursor(handCursor());
     Label2->setMouseTracking(true);
     Label2->installEventFilter(this);
 }

@@ -1,0 +1,68 @@
+// How far after the full second each status refresh lands, on the real clock, and whether any second
+// was skipped. Usage: bench_clock_lag SECONDS   (runs the window headless for that long)
+#include "platform/system_services.h"
+#include "window/start.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class RecordingClock final : public Clock {
+public:
+    Moment now() const override
+    {
+        const Moment moment = real.now();
+        readings.push_back(moment);
+        return moment;
+    }
+
+    SystemClock real;
+    mutable std::vector<Moment> readings;
+};
+
+long long secondsSinceEpoch(const Moment& m)
+{
+    const auto days = std::chrono::sys_days{m.date}.time_since_epoch().count();
+    return days * 86400LL + m.time.hour * 3600 + m.time.minute * 60 + m.time.second;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 600;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    RecordingClock clock;
+    SystemClipboard clipboard;
+    SystemMessageBoxes messageBoxes;
+    SystemWebOpener webOpener;
+    Start start(Services{clock, clipboard, messageBoxes, webOpener});
+    start.show();
+    QTimer::singleShot(seconds * 1000, &application, &QApplication::quit);
+    application.exec();
+
+    // The first reading is the one at load; every later one is a tick of the timer.
+    std::vector<int> lags;
+    int skipped = 0, early = 0;
+    for (std::size_t i = 1; i < clock.readings.size(); ++i) {
+        const long long step = secondsSinceEpoch(clock.readings[i]) - secondsSinceEpoch(clock.readings[i - 1]);
+        if (step == 0) {
+            ++early;
+            continue;
+        }
+        skipped += static_cast<int>(step - 1);
+        lags.push_back(clock.readings[i].millisecond);
+    }
+    if (lags.empty())
+        return 1;
+    std::sort(lags.begin(), lags.end());
+    std::printf("ticks=%zu lag_median_ms=%d lag_p99_ms=%d lag_max_ms=%d skipped_seconds=%d early_ticks=%d\n",
+                lags.size(), lags[lags.size() / 2], lags[lags.size() * 99 / 100], lags.back(), skipped, early);
+    return 0;
+}
