@@ -10,6 +10,9 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("taktzeit"));
+    QApplication::setApplicationVersion(QStringLiteral(TAKTZEIT_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAKTZEIT_APP_ID));
     SystemClock clock;
     SystemClipboard clipboard;
     SystemMessageBoxes messageBoxes;

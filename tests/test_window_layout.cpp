@@ -3,9 +3,11 @@
 #include "window/start.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,16 +270,17 @@ private slots:
 
     void showsLogoAndHandCursor()
     {
-        QFile logo(u":/logo.ico"_s);
-        QFile hand(u":/hand.cur"_s);
-        QCOMPARE(logo.size(), 3262);
-        QCOMPARE(hand.size(), 766);
+        QCOMPARE(QFileInfo(QStringLiteral(TAKTZEIT_SOURCE_DIR "/resources/logo.ico")).size(), 3262);
+        QCOMPARE(QFile(u":/hand.cur"_s).size(), 766);
+        const QImage logo = control<QLabel>("Picture1")->pixmap().toImage();
+        QCOMPARE(qAlpha(logo.pixel(0, 0)), 0);
         auto* picture = control<QLabel>("Picture1");
-        QCOMPARE(picture->pixmap().size(), QSize(32, 32));
+        QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(picture->pixmap().devicePixelRatio(), start->devicePixelRatio());
         QCOMPARE(picture->size(), QSize(36, 36));
         QVERIFY(start->windowIcon().availableSizes().contains(QSize(32, 32)));
 
-        QTest::mouseMove(control("Label2"));
+        QTest::mouseMove(start.get(), control("Label2")->mapTo(start.get(), QPoint(5, 5)));
         QVERIFY(control("Label2")->testAttribute(Qt::WA_SetCursor));
         const QCursor cursor = control("Label2")->cursor();
         QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
@@ -288,6 +291,63 @@ private slots:
             else if (widget->objectName() != "Label2"_L1)
                 QVERIFY2(!widget->testAttribute(Qt::WA_SetCursor), qPrintable(widget->objectName()));
         }
+    }
+
+    void namesControlsForScreenReaders()
+    {
+        const std::pair<const char*, QString> names[] = {
+            {"Text1", u"Uhrzeit"_s},
+            {"Text2", u"Datum"_s},
+            {"Text3", u"taktische Zeit (Ergebnis)"_s},
+            {"Text4", u"taktische Zeit"_s},
+            {"Text5", u"Uhrzeit (Ergebnis)"_s},
+            {"Text6", u"Datum (Ergebnis)"_s},
+            {"Command1", u"Jetzt"_s},
+            {"Command2", u"Umrechnen in taktische Zeit"_s},
+            {"Command3", u"In die Zwischenablage kopieren"_s},
+            {"Command4", u"Eingaben löschen (normale Zeit)"_s},
+            {"Command5", u"Umrechnen in normale Zeit"_s},
+            {"Command6", u"Eingaben löschen (taktische Zeit)"_s},
+            {"Command7", u"Aus der Zwischenablage einfügen"_s},
+            {"Option1", u"deutsche Monate"_s},
+            {"Option2", u"englische Monate"_s},
+            {"Picture1", u"Logo"_s},
+            {"Label2", QStringLiteral(TAKTZEIT_WEB_ADDRESS)},
+        };
+        for (const auto& [name, spoken] : names)
+            QCOMPARE(QAccessible::queryAccessibleInterface(control(name))->text(QAccessible::Name), spoken);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control("Text1"))->text(QAccessible::Description),
+                 u"Bitte im Format hh:mm:ss eingeben."_s);
+    }
+
+    void labelsNameTheirFields_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+        const char* fields[] = {"Text1", "Text3", "Text2", "Text5", "Text4", "Text6"};
+        for (int index = 0; index < 6; ++index)
+            QTest::addRow("Label1(%d)", index) << u"Label1(%1)"_s.arg(index) << QString(fields[index]);
+    }
+
+    void labelsNameTheirFields()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+        QCOMPARE(control<QLabel>(label)->buddy(), control(field));
+        // Same row: the label sits level with its field.
+        QCOMPARE(control(label)->y(), control(field)->y());
+        const auto relations = QAccessible::queryAccessibleInterface(control(field))->relations(QAccessible::Label);
+        QVERIFY(std::any_of(relations.begin(), relations.end(),
+                            [&](const auto& relation) { return relation.first->object() == control(label); }));
+    }
+
+    // Run at QT_SCALE_FACTOR 1 and 2: the layout keeps its logical size and is drawn with more pixels.
+    void scalesWithDevicePixelRatio()
+    {
+        const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble();
+        QCOMPARE(start->devicePixelRatio(), scale);
+        QCOMPARE(start->grab().size(), QSize(458, 388) * scale);
+        QCOMPARE(control<QLabel>("Picture1")->size(), QSize(36, 36));
     }
 
     void findsStatusPanelsByKey()

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Draws the program's two pictures and writes them as Windows icon and cursor files.
+"""Draws the program's pictures and writes them.
 
 resources/logo.ico: a clock face with the hands at twenty to five, 32 x 32, 24 bits, one-bit mask.
 resources/hand.cur: a pointing hand, index finger up, 32 x 32, 16 colours, one-bit mask, hot spot 12, 1.
+resources/logo.png: the icon file's image as PNG, which Qt shows with its transparency.
+resources/icons/taktzeit-N.png: the same clock face, smoothed, at the desktop's usual icon sizes.
 
-Run it from the repository root after changing a drawing, and commit the files it writes.
+Run it after changing a drawing, and commit the files it writes.
 """
 import math
 import struct
+import zlib
 from pathlib import Path
 
 SIZE = 32
@@ -55,10 +58,17 @@ def distance_to_segment(px, py, ax, ay, bx, by):
     return math.hypot(px - ax - t * dx, py - ay - t * dy)
 
 
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
 def clock_pixel(x, y):
     """Colour of one logo pixel, or None where the icon is transparent."""
+    return clock_colour(x + 0.5, y + 0.5)
+
+
+def clock_colour(px, py):
+    """Colour of the clock face at a point of the 32 x 32 drawing, or None outside it."""
     cx = cy = 15.5
-    px, py = x + 0.5, y + 0.5
     r = math.hypot(px - cx, py - cy)
     if r > 15.5:
         return None
@@ -125,12 +135,59 @@ def cursor_file():
     return directory + image
 
 
+def smooth_pixel(size):
+    """The clock drawn at any size, each pixel the average of 4 x 4 samples, with partial transparency."""
+    samples = 4
+    scale = 32 / size
+
+    def pixel(x, y):
+        total = [0, 0, 0, 0]
+        for sy in range(samples):
+            for sx in range(samples):
+                colour = clock_colour((x + (sx + 0.5) / samples) * scale, (y + (sy + 0.5) / samples) * scale)
+                if colour:
+                    for i in range(3):
+                        total[i] += colour[i]
+                    total[3] += 1
+        covered = total[3]
+        return [round(total[i] / covered) if covered else 0 for i in range(3)] + [round(255 * covered / samples**2)]
+
+    return pixel
+
+
+def icon_pixel(x, y):
+    """The 32 x 32 logo exactly as the icon file holds it: the same colours, fully opaque or transparent."""
+    colour = clock_pixel(x, y)
+    return list(colour) + [255] if colour else [0, 0, 0, 0]
+
+
+def png_file(size, pixel):
+    rows = bytearray()
+    for y in range(size):
+        rows.append(0)
+        for x in range(size):
+            rows += bytes(pixel(x, y))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b"")
+
+
 def main():
     resources = Path(__file__).resolve().parent.parent / "resources"
     for name, data, expected in (("logo.ico", icon_file(), 3262), ("hand.cur", cursor_file(), 766)):
         assert len(data) == expected, f"{name}: {len(data)} bytes, expected {expected}"
         (resources / name).write_bytes(data)
         print(f"wrote resources/{name} ({len(data)} bytes)")
+    # Qt reads an icon file's colours but not the mask of a 24-bit image, so the program shows this copy.
+    (resources / "logo.png").write_bytes(png_file(SIZE, icon_pixel))
+    print("wrote resources/logo.png (the icon file's image)")
+    (resources / "icons").mkdir(exist_ok=True)
+    for size in ICON_SIZES:
+        (resources / "icons" / f"taktzeit-{size}.png").write_bytes(png_file(size, smooth_pixel(size)))
+    print(f"wrote resources/icons/taktzeit-N.png for N in {', '.join(map(str, ICON_SIZES))}")
 
 
 if __name__ == "__main__":

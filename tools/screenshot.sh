@@ -1,13 +1,18 @@
 #!/bin/bash
 # Takes docs/screenshot.png: the real window on a private X display, after a typical conversion.
-# Usage: tools/screenshot.sh [program] [output]   (run inside xvfb-run by itself when no display is given)
+# Usage: tools/screenshot.sh [program] [output]
+# With SCALE=2 it shows the window at a device pixel ratio of 2 (docs/screenshot-scale2.png).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+export SCALE=${SCALE:-1}
 program=${1:-$root/build/taktzeit}
-output=${2:-$root/docs/screenshot.png}
+default_output=$root/docs/screenshot.png
+[ "$SCALE" = 1 ] || default_output=$root/docs/screenshot-scale$SCALE.png
+output=${2:-$default_output}
 if [ -z "${TAKTZEIT_SCREENSHOT_DISPLAY:-}" ]; then
-    exec env TAKTZEIT_SCREENSHOT_DISPLAY=1 xvfb-run --auto-servernum \
-        --server-args="-screen 0 1024x768x24 -nolisten tcp" "$0" "$program" "$output"
+    "$root/scripts/install-dependencies" screenshot
+    exec env TAKTZEIT_SCREENSHOT_DISPLAY=1 QT_SCALE_FACTOR="$SCALE" xvfb-run --auto-servernum \
+        --server-args="-screen 0 1920x1200x24 -nolisten tcp" "$0" "$program" "$output"
 fi
 source "$root/tests/e2e/desktop.sh"
 
@@ -18,7 +23,7 @@ type_into 180 145 "14.10.2009"
 click_at 332 148
 type_into 180 273 "010900mar2010"
 click_at 332 308
-xdotool mousemove --window "$WINDOW" 470 60
+xdotool mousemove --window "$WINDOW" 0 0
 sleep 1.5
 import -window "$WINDOW" -frame "$output"
 echo "wrote $output"

@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QtEndian>
 
-QPixmap logoPicture()
+QIcon logoIcon()
 {
-    return QPixmap(QStringLiteral(":/logo.ico"));
+    QIcon icon(QStringLiteral(":/logo.png"));
+    icon.addFile(QStringLiteral(":/icons/taktzeit-64.png"));
+    return icon;
 }
 
 QCursor handCursor()

@@ -165,12 +165,12 @@ void Start::clearTacticalInputs()
 bool Start::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Label2) {
-        // The hand cursor is made when first needed, so building it never delays the window's first paint.
-        if (event->type() == QEvent::Enter && !Label2->testAttribute(Qt::WA_SetCursor))
-            Label2->setCursor(handCursor());
-        else if (event->type() == QEvent::MouseMove)
+        if (event->type() == QEvent::MouseMove) {
+            // Made when first needed, so building the cursor never delays the window's first paint.
+            if (!Label2->testAttribute(Qt::WA_SetCursor))
+                Label2->setCursor(handCursor());
             setLinkLit(true);
-        else if (event->type() == QEvent::MouseButtonRelease) {
+        } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* release = static_cast<QMouseEvent*>(event);
             if (release->button() == Qt::LeftButton && Label2->rect().contains(release->position().toPoint()))
                 openWebPage();

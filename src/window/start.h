@@ -41,11 +41,12 @@ protected:
 private:
     void createControls();
     void createConversionFrames();
-    void createTopFrames(const QPixmap& logo);
+    void createTopFrames(const QIcon& logo);
     void createStatusBar();
     void arrangeStacking();
     void arrangeTabOrder();
     void keepOptionTabStopAtSelected();
+    void nameForScreenReaders();
     void connectHandlers();
 
     void updateCaption();

@@ -67,8 +67,8 @@ void Start::createControls()
 {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(texts::kTitle);
-    const QPixmap logo = logoPicture();
-    setWindowIcon(QIcon(logo));
+    const QIcon logo = logoIcon();
+    setWindowIcon(logo);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(6870), px(5820));
@@ -86,6 +86,7 @@ void Start::createControls()
 
     arrangeStacking();
     arrangeTabOrder();
+    nameForScreenReaders();
     move(screen()->availableGeometry().center() - rect().center());
 }
 
@@ -141,7 +142,7 @@ void Start::createConversionFrames()
     }
 }
 
-void Start::createTopFrames(const QPixmap& logo)
+void Start::createTopFrames(const QIcon& logo)
 {
     Frame3 = frame(this, QStringLiteral("Frame3"), texts::kMonthChoice, 120, 120, 3615, 1095);
     Option2 = place(new QRadioButton(texts::kEnglishMonths, Frame3), QStringLiteral("Option2"), 120, 720, 1695, 255);
@@ -153,7 +154,7 @@ void Start::createTopFrames(const QPixmap& logo)
     Picture1 = place(new QLabel(Frame2), QStringLiteral("Picture1"), 120, 360, 540, 540);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(2);
-    Picture1->setPixmap(logo);
+    Picture1->setPixmap(logo.pixmap(QSize(32, 32), devicePixelRatioF()));
     Picture1->resize(Picture1->sizeHint());
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
@@ -193,6 +194,26 @@ void Start::arrangeTabOrder()
         previous = control;
     }
     Command2->setFocus();
+}
+
+void Start::nameForScreenReaders()
+{
+    const std::initializer_list<std::pair<QWidget*, QString>> names{
+        {Text1, texts::kTimeInputName},          {Text2, texts::kDateInputName},
+        {Text3, texts::kTacticalResultName},     {Text4, texts::kTacticalInputName},
+        {Text5, texts::kTimeResultName},         {Text6, texts::kDateResultName},
+        {Command2, texts::kToTacticalName},      {Command5, texts::kToNormalName},
+        {Command4, texts::kClearNormalName},     {Command6, texts::kClearTacticalName},
+        {Picture1, texts::kLogoName},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(name);
+    Label2->setAccessibleDescription(texts::kWebLinkDescription);
+
+    // Each row's label names its field, for screen readers and for anyone who adds a shortcut.
+    const std::array<QLineEdit*, 6> fields{Text1, Text3, Text2, Text5, Text4, Text6};
+    for (std::size_t index = 0; index < Label1.size(); ++index)
+        Label1[index]->setBuddy(fields[index]);
 }
 
 // The month options take one keyboard stop, at the selected one; the arrow keys move within the group.

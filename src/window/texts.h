@@ -30,6 +30,20 @@ inline const QString kTacticalHint = QStringLiteral("Bitte im Format tthhmmMMMjj
 inline const QString kCheckInput = QStringLiteral("Bitte Eingaben überprüfen !!!");
 inline const QString kNoBrowser = QStringLiteral("Kein Internetbrowser installiert ?!");
 
+// What a screen reader speaks for controls whose caption alone would be ambiguous or missing.
+inline const QString kTimeInputName = QStringLiteral("Uhrzeit");
+inline const QString kDateInputName = QStringLiteral("Datum");
+inline const QString kTacticalResultName = QStringLiteral("taktische Zeit (Ergebnis)");
+inline const QString kTacticalInputName = QStringLiteral("taktische Zeit");
+inline const QString kTimeResultName = QStringLiteral("Uhrzeit (Ergebnis)");
+inline const QString kDateResultName = QStringLiteral("Datum (Ergebnis)");
+inline const QString kToTacticalName = QStringLiteral("Umrechnen in taktische Zeit");
+inline const QString kToNormalName = QStringLiteral("Umrechnen in normale Zeit");
+inline const QString kClearNormalName = QStringLiteral("Eingaben löschen (normale Zeit)");
+inline const QString kClearTacticalName = QStringLiteral("Eingaben löschen (taktische Zeit)");
+inline const QString kLogoName = QStringLiteral("Logo");
+inline const QString kWebLinkDescription = QStringLiteral("Öffnet die Webseite im Browser");
+
 inline const QString kTimePanel = QStringLiteral("zeit");
 inline const QString kDatePanel = QStringLiteral("datum");
 inline const QString kTacticalPanel = QStringLiteral("orvformat");

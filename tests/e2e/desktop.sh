@@ -51,9 +51,10 @@ start_program() {
     xdotool windowactivate --sync "$WINDOW"
 }
 
-# Clicks at a point given in the window's client coordinates.
+# Clicks at a point given in the window's client coordinates, in the layout's pixels; SCALE is the
+# window's device pixel ratio.
 click_at() {
-    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
+    xdotool mousemove --window "$WINDOW" $(($1 * ${SCALE:-1})) $(($2 * ${SCALE:-1})) click 1
 }
 
 type_into() {
