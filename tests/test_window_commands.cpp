@@ -1,5 +1,4 @@
-#include "fakes.h"
-#include "window/start.h"
+#include "window_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,21 +6,16 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
-class WindowCommandsTest : public QObject {
+class WindowCommandsTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<Start> start;
-
-    QLineEdit* text(int number) { return start->findChild<QLineEdit*>(u"Text%1"_s.arg(number)); }
-    QPushButton* command(int number) { return start->findChild<QPushButton*>(u"Command%1"_s.arg(number)); }
-    QRadioButton* option(int number) { return start->findChild<QRadioButton*>(u"Option%1"_s.arg(number)); }
-    QLabel* link() { return start->findChild<QLabel*>(u"Label2"_s); }
+    QLineEdit* text(int number) { return control<QLineEdit>(u"Text%1"_s.arg(number)); }
+    QPushButton* command(int number) { return control<QPushButton>(u"Command%1"_s.arg(number)); }
+    QRadioButton* option(int number) { return control<QRadioButton>(u"Option%1"_s.arg(number)); }
+    QLabel* link() { return control<QLabel>(u"Label2"_s); }
 
     void type(int number, const QString& input)
     {
@@ -41,18 +35,11 @@ private:
 private slots:
     void init()
     {
-        fakes = std::make_unique<FakeServices>();
         fakes->clock.set(2026, 12, 8, 10, 15, 42);
-        start = std::make_unique<Start>(fakes->services());
-        start->show();
-        QVERIFY(QTest::qWaitForWindowActive(start.get()));
+        QVERIFY(openWindow(true));
     }
 
-    void cleanup()
-    {
-        start.reset();
-        fakes.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void convertsTypedTimeAndDate_data()
     {
@@ -253,7 +240,7 @@ private slots:
         hover(link(), link()->rect().center());
         QVERIFY(linkLit());
         for (const char* name : {"Frame2", "Frame3", "Frame1", "Command1", "Text1"}) {
-            hover(start->findChild<QWidget*>(name));
+            hover(control(name));
             QVERIFY2(linkLit(), name);
         }
         hover(start.get(), QPoint(2, 2));

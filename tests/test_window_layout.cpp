@@ -1,6 +1,5 @@
-#include "fakes.h"
 #include "platform/status_bar.h"
-#include "window/start.h"
+#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -17,8 +16,6 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -55,21 +52,10 @@ QRect pixels(int left, int top, int width, int height)
 
 }  // namespace
 
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<Start> start;
-
-    template <class T = QWidget>
-    T* control(const QString& name)
-    {
-        auto* found = start->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
 
     QStringList tabStops(int presses)
     {
@@ -82,19 +68,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        fakes = std::make_unique<FakeServices>();
-        start = std::make_unique<Start>(fakes->services());
-        start->show();
-        QVERIFY(QTest::qWaitForWindowActive(start.get()));
-    }
-
-    void cleanup()
-    {
-        start.reset();
-        fakes.reset();
-    }
+    void init() { QVERIFY(openWindow(true)); }
+    void cleanup() { closeWindow(); }
 
     void placesEveryControl_data()
     {

@@ -1,39 +1,28 @@
-#include "fakes.h"
 #include "platform/status_bar.h"
-#include "window/start.h"
+#include "window_fixture.h"
 
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
-class WindowStatusTest : public QObject {
+class WindowStatusTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<Start> start;
-
-    QString panel(const QString& key) { return start->findChild<StatusBar*>("StatusBar1")->panel(key)->text(); }
-    QTimer* timer() { return start->findChild<QTimer*>("Timer1"); }
+    QString panel(const QString& key) { return control<StatusBar>(u"StatusBar1"_s)->panel(key)->text(); }
+    QTimer* timer() { return control<QTimer>(u"Timer1"_s); }
 
 private slots:
     void init()
     {
-        fakes = std::make_unique<FakeServices>();
         fakes->clock.set(2009, 10, 14, 16, 38, 53, 250);
-        start = std::make_unique<Start>(fakes->services());
+        QVERIFY(openWindow(false));
     }
 
-    void cleanup()
-    {
-        start.reset();
-        fakes.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void fillsPanelsBeforeShowing()
     {
@@ -68,7 +57,7 @@ private slots:
         QFETCH(int, second);
         QFETCH(QString, tactical);
         // The builder ignores the month option.
-        start->findChild<QRadioButton*>("Option2")->setChecked(true);
+        control<QRadioButton>(u"Option2"_s)->setChecked(true);
         fakes->clock.set(y, m, d, hour, minute, second);
         fakes->clock.reads = 0;
         QCOMPARE(start->orvdate(), tactical);
@@ -77,7 +66,7 @@ private slots:
 
     void tickRefreshesAllPanelsFromOneReading()
     {
-        start->findChild<QRadioButton*>("Option2")->setChecked(true);
+        control<QRadioButton>(u"Option2"_s)->setChecked(true);
         fakes->clock.set(2009, 12, 31, 23, 59, 59);
         start->refreshStatus();
         fakes->clock.set(2010, 1, 1, 0, 0, 0, 3);
@@ -115,7 +104,7 @@ private slots:
     {
         fakes->clock.set(2009, 10, 14, 16, 38, 55, 10);
         start->refreshStatus();
-        start->findChild<StatusBar*>("StatusBar1")->panel(u"zeit"_s)->clear();
+        control<StatusBar>(u"StatusBar1"_s)->panel(u"zeit"_s)->clear();
         fakes->clock.set(2009, 10, 14, 16, 38, 55, 998);
         start->refreshStatus();
         QVERIFY(panel(u"zeit"_s).isEmpty());
