@@ -38,9 +38,9 @@ private slots:
         const char* german[] = {"jan", "feb", "mär", "apr", "mai", "jun", "jul", "aug", "sep", "okt", "nov", "dez"};
         const char* english[] = {"jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
         for (int month = 1; month <= 12; ++month) {
-            QTest::addRow("month %d", month)
-                << u"16:38"_s << QStringLiteral("14.%1.2009").arg(month) << u"141638"_s + QString::fromUtf8(german[month - 1]) + u"09"_s
-                << u"141638"_s + QString::fromUtf8(english[month - 1]) + u"09"_s;
+            QTest::addRow("month %d", month) << u"16:38"_s << QStringLiteral("14.%1.2009").arg(month)
+                                             << u"141638"_s + QString::fromUtf8(german[month - 1]) + u"09"_s
+                                             << u"141638"_s + QString::fromUtf8(english[month - 1]) + u"09"_s;
         }
     }
 

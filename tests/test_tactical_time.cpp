@@ -24,13 +24,14 @@ private slots:
 
         QTest::newRow("leading zeros, German March") << 2009 << 3 << 5 << 8 << 7 << 59 << u"050807mär09"_s
                                                      << u"08:07:59"_s << u"05.03.2009"_s;
-        QTest::newRow("day 10 unpadded, midnight") << 2010 << 12 << 10 << 0 << 0 << 0 << u"100000dez10"_s << u"00:00:00"_s
-                                                   << u"10.12.2010"_s;
-        QTest::newRow("last minute of May") << 2009 << 5 << 31 << 23 << 59 << 0 << u"312359mai09"_s << u"23:59:00"_s
-                                            << u"31.05.2009"_s;
-        QTest::newRow("year 2000") << 2000 << 1 << 1 << 12 << 30 << 0 << u"011230jan00"_s << u"12:30:00"_s << u"01.01.2000"_s;
-        QTest::newRow("seconds never round up") << 2009 << 10 << 14 << 16 << 38 << 59 << u"141638okt09"_s << u"16:38:59"_s
-                                                << u"14.10.2009"_s;
+        QTest::newRow("day 10 unpadded, midnight") << 2010 << 12 << 10 << 0 << 0 << 0 << u"100000dez10"_s
+                                                   << u"00:00:00"_s << u"10.12.2010"_s;
+        QTest::newRow("last minute of May") << 2009 << 5 << 31 << 23 << 59 << 0 << u"312359mai09"_s
+                                            << u"23:59:00"_s << u"31.05.2009"_s;
+        QTest::newRow("year 2000") << 2000 << 1 << 1 << 12 << 30 << 0 << u"011230jan00"_s << u"12:30:00"_s
+                                   << u"01.01.2000"_s;
+        QTest::newRow("seconds never round up") << 2009 << 10 << 14 << 16 << 38 << 59 << u"141638okt09"_s
+                                                << u"16:38:59"_s << u"14.10.2009"_s;
         QTest::newRow("day 9 padded") << 2026 << 12 << 9 << 9 << 5 << 3 << u"090905dez26"_s << u"09:05:03"_s
                                       << u"09.12.2026"_s;
     }

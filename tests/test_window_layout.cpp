@@ -237,9 +237,11 @@ private slots:
             option.initFrom(frame);
             option.text = frame->title();
             option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-            const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+            const QRect title =
+                frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+            const int textWidth = frame->fontMetrics().horizontalAdvance(frame->title());
             QVERIFY2(frame->rect().contains(title), qPrintable(frame->title()));
-            QVERIFY2(frame->fontMetrics().horizontalAdvance(frame->title()) <= title.width(), qPrintable(frame->title()));
+            QVERIFY2(textWidth <= title.width(), qPrintable(frame->title()));
         }
     }
 

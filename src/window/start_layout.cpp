@@ -69,8 +69,9 @@ void Start::createControls()
     setWindowTitle(texts::kTitle);
     const QIcon logo = logoIcon();
     setWindowIcon(logo);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // A fixed frame with minimize and close buttons but no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(6870), px(5820));
     setFont(sansSerif(8));
     setMouseTracking(true);
@@ -185,8 +186,9 @@ void Start::arrangeStacking()
 
 void Start::arrangeTabOrder()
 {
-    const std::initializer_list<QWidget*> order{Command2, Text3,   Text2, Text1, Command1, Command3, Picture1, Option1,
-                                                 Option2,  Text4,   Text5, Text6, Command5, Command4, Command6, Command7};
+    const std::initializer_list<QWidget*> order{Command2, Text3,    Text2,    Text1,    Command1, Command3,
+                                                 Picture1, Option1,  Option2,  Text4,    Text5,    Text6,
+                                                 Command5, Command4, Command6, Command7};
     QWidget* previous = nullptr;
     for (QWidget* control : order) {
         if (previous)

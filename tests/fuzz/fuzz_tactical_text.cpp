@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Written again by the builder, the moment reads back to the same fields.
     const auto rewritten = tactical::tacticalTime(*date, *time, tactical::MonthLanguage::German);
     const auto reread = tactical::readTactical(rewritten);
+    const auto lastTwoYearDigits = fields->yearDigits.substr(fields->yearDigits.size() - 2);
     FUZZ_CHECK(reread && reread->day == fields->day && reread->month == fields->month && reread->hour == fields->hour
-               && reread->minute == fields->minute && reread->yearDigits == fields->yearDigits.substr(fields->yearDigits.size() - 2));
+               && reread->minute == fields->minute && reread->yearDigits == lastTwoYearDigits);
     return 0;
 }
