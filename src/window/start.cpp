@@ -61,7 +61,7 @@ void Start::connectHandlers()
     connect(Command5, &QPushButton::clicked, this, &Start::convertToNormal);
     connect(Command6, &QPushButton::clicked, this, &Start::clearTacticalInputs);
     connect(Command7, &QPushButton::clicked, this, &Start::pasteTactical);
-    connect(Text4, &QLineEdit::textChanged, this, &Start::limitTacticalInput);
+    connect(Text4, &QLineEdit::textChanged, this, [this](const QString& text) { limitTacticalInput(text.size()); });
 }
 
 void Start::refreshStatus()
@@ -137,15 +137,15 @@ void Start::copyResult()
 void Start::pasteTactical()
 {
     const QString text = services.clipboard.text();
-    Text4->setMaxLength(std::max(kTacticalInputLength, static_cast<int>(text.size())));
+    limitTacticalInput(text.size());
     Text4->setText(text);
 }
 
 // Typing and pasting into the tactical input stop at its form's length, but a longer text the paste
 // button brought stays whole and can still be shortened.
-void Start::limitTacticalInput()
+void Start::limitTacticalInput(qsizetype length)
 {
-    Text4->setMaxLength(std::max(kTacticalInputLength, static_cast<int>(Text4->text().size())));
+    Text4->setMaxLength(static_cast<int>(std::max<qsizetype>(kTacticalInputLength, length)));
 }
 
 void Start::clearNormalInputs()
@@ -189,6 +189,9 @@ void Start::mouseMoveEvent(QMouseEvent* event)
 
 void Start::setLinkLit(bool lit)
 {
+    // Every mouse move asks; only a change of look is worth a repaint.
+    if (Label2->font().underline() == lit)
+        return;
     QPalette palette;
     if (lit)
         palette.setColor(QPalette::WindowText, QColor(0, 0, 192));

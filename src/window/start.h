@@ -55,7 +55,7 @@ private:
     void fillWithNow();
     void copyResult();
     void pasteTactical();
-    void limitTacticalInput();
+    void limitTacticalInput(qsizetype length);
     void clearNormalInputs();
     void clearTacticalInputs();
     void setLinkLit(bool lit);
