@@ -1,3 +1,4 @@
+#include "builder_examples.h"
 #include "platform/status_bar.h"
 #include "window_fixture.h"
 
@@ -32,35 +33,17 @@ private slots:
         QCOMPARE(panel(u"orvformat"_s), u"141638okt09"_s);
     }
 
-    void builderReadsClockOnce_data()
-    {
-        QTest::addColumn<int>("y");
-        QTest::addColumn<int>("m");
-        QTest::addColumn<int>("d");
-        QTest::addColumn<int>("hour");
-        QTest::addColumn<int>("minute");
-        QTest::addColumn<int>("second");
-        QTest::addColumn<QString>("tactical");
-        QTest::newRow("German March, leading zeros") << 2009 << 3 << 5 << 8 << 7 << 59 << u"050807mär09"_s;
-        QTest::newRow("day 10, midnight") << 2010 << 12 << 10 << 0 << 0 << 0 << u"100000dez10"_s;
-        QTest::newRow("end of May") << 2009 << 5 << 31 << 23 << 59 << 0 << u"312359mai09"_s;
-        QTest::newRow("year 2000") << 2000 << 1 << 1 << 12 << 30 << 0 << u"011230jan00"_s;
-    }
+    void builderReadsClockOnce_data() { addBuilderExampleRows(); }
 
     void builderReadsClockOnce()
     {
-        QFETCH(int, y);
-        QFETCH(int, m);
-        QFETCH(int, d);
-        QFETCH(int, hour);
-        QFETCH(int, minute);
-        QFETCH(int, second);
-        QFETCH(QString, tactical);
+        QFETCH(int, example);
+        const BuilderExample& e = kBuilderExamples[example];
         // The builder ignores the month option.
         control<QRadioButton>(u"Option2"_s)->setChecked(true);
-        fakes->clock.set(y, m, d, hour, minute, second);
+        fakes->clock.moment = e.moment;
         fakes->clock.reads = 0;
-        QCOMPARE(start->orvdate(), tactical);
+        QCOMPARE(start->orvdate(), QString::fromUtf16(e.tactical));
         QCOMPARE(fakes->clock.reads, 1);
     }
 
