@@ -8,6 +8,7 @@
 #include <optional>
 
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QPushButton;
