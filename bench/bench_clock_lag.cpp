@@ -1,7 +1,7 @@
 // How far after the full second each status refresh lands, on the real clock, and whether any second
 // was skipped. Usage: bench_clock_lag SECONDS   (runs the window headless for that long)
-#include "platform/system_services.h"
-#include "window/start.h"
+#include "converter_window.h"
+#include "system_services.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -14,18 +14,18 @@ namespace {
 
 class RecordingClock final : public Clock {
 public:
-    Moment now() const override
+    core::Moment now() const override
     {
-        const Moment moment = real.now();
+        const core::Moment moment = real.now();
         readings.push_back(moment);
         return moment;
     }
 
     SystemClock real;
-    mutable std::vector<Moment> readings;
+    mutable std::vector<core::Moment> readings;
 };
 
-long long secondsSinceEpoch(const Moment& m)
+long long secondsSinceEpoch(const core::Moment& m)
 {
     const auto days = std::chrono::sys_days{m.date}.time_since_epoch().count();
     return days * 86400LL + m.time.hour * 3600 + m.time.minute * 60 + m.time.second;
@@ -42,8 +42,8 @@ int main(int argc, char* argv[])
     SystemClipboard clipboard;
     SystemMessageBoxes messageBoxes;
     SystemWebOpener webOpener;
-    Start start(Services{clock, clipboard, messageBoxes, webOpener});
-    start.show();
+    ConverterWindow window(Services{clock, clipboard, messageBoxes, webOpener});
+    window.show();
     QTimer::singleShot(seconds * 1000, &application, &QApplication::quit);
     application.exec();
 

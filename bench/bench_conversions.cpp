@@ -1,7 +1,6 @@
 // Conversions per second of the builder and both conversions, beside strftime writing the same moment.
-#include "tactical/normal_to_tactical.h"
-#include "tactical/tactical_time.h"
-#include "tactical/tactical_to_normal.h"
+#include "conversions.h"
+#include "tactical_time.h"
 
 #include <algorithm>
 #include <chrono>
@@ -47,7 +46,7 @@ void report(const char* name, Rate rate, Rate baseline)
 int main()
 {
     using namespace std::chrono;
-    const Moment moment{year{2009} / 10 / 14, ClockTime{16, 38, 53}, 0};
+    const core::Moment moment{year{2009} / 10 / 14, core::ClockTime{16, 38, 53}, 0};
     std::tm tm{};
     tm.tm_year = 109;
     tm.tm_mon = 9;
@@ -61,17 +60,17 @@ int main()
         return std::strftime(buffer, sizeof buffer, "%d%H%M%b%y", &tm);
     });
     const Rate builder = measure([&] {
-        return tactical::tacticalTime(moment.date, moment.time, tactical::MonthLanguage::German).size();
+        return core::writeTactical(moment.date, moment.time, core::MonthLanguage::German).size();
     });
     const Rate toTactical = measure([&] {
-        return tactical::normalToTactical(u"16:38:53", u"14.10.2009", tactical::MonthLanguage::German, year{2026})
+        return core::normalToTactical(u"16:38:53", u"14.10.2009", core::MonthLanguage::German, year{2026})
             ->size();
     });
-    const Rate toNormal = measure([&] { return tactical::tacticalToNormal(u"141638okt2009")->date.size(); });
+    const Rate toNormal = measure([&] { return core::tacticalToNormal(u"141638okt2009")->date.size(); });
 
     std::printf("%d runs of %d calls each; median calls per second\n", kRuns, kCallsPerRun);
     report("strftime (baseline)", baseline, baseline);
-    report("builder (orvdate's text)", builder, baseline);
+    report("builder (the current tactical time)", builder, baseline);
     report("normal to tactical", toTactical, baseline);
     report("tactical to normal", toNormal, baseline);
     return sink == 0;

@@ -1,5 +1,5 @@
-#include "platform/system_services.h"
-#include "window/start.h"
+#include "converter_window.h"
+#include "system_services.h"
 
 #include <QApplication>
 
@@ -17,8 +17,7 @@ int main(int argc, char* argv[])
     SystemClipboard clipboard;
     SystemMessageBoxes messageBoxes;
     SystemWebOpener webOpener;
-    Start start(Services{clock, clipboard, messageBoxes, webOpener});
-    messageBoxes.setParent(&start);
-    start.show();
+    ConverterWindow window(Services{clock, clipboard, messageBoxes, webOpener});
+    window.show();
     return application.exec();
 }

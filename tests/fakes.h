@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services.h"
+#include "services.h"
 
 #include <QList>
 
@@ -8,7 +8,7 @@
 
 class FakeClock final : public Clock {
 public:
-    Moment now() const override
+    core::Moment now() const override
     {
         ++reads;
         return moment;
@@ -16,10 +16,10 @@ public:
 
     void set(int year, unsigned month, unsigned day, int hour, int minute, int second, int millisecond = 0)
     {
-        moment = Moment{std::chrono::year{year} / month / day, ClockTime{hour, minute, second}, millisecond};
+        moment = core::Moment{std::chrono::year{year} / month / day, core::ClockTime{hour, minute, second}, millisecond};
     }
 
-    Moment moment{std::chrono::year{2009} / 10 / 14, ClockTime{16, 38, 53}, 0};
+    core::Moment moment{std::chrono::year{2009} / 10 / 14, core::ClockTime{16, 38, 53}, 0};
     mutable int reads = 0;
 };
 
@@ -39,14 +39,15 @@ public:
 class FakeMessageBoxes final : public MessageBoxes {
 public:
     struct Shown {
+        QWidget* owner;
         QString title;
         QString text;
         MessageIcon icon;
     };
 
-    void show(const QString& title, const QString& text, MessageIcon icon) override
+    void show(QWidget* owner, const QString& title, const QString& text, MessageIcon icon) override
     {
-        shown.append({title, text, icon});
+        shown.append({owner, title, text, icon});
     }
 
     QList<Shown> shown;

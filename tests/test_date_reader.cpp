@@ -1,4 +1,4 @@
-#include "platform/date_reader.h"
+#include "date_reader.h"
 
 #include <QTest>
 
@@ -52,7 +52,7 @@ private slots:
         QFETCH(int, y);
         QFETCH(int, m);
         QFETCH(int, d);
-        const auto date = readDate(text.toStdU16String(), year{2026});
+        const auto date = core::readDate(text.toStdU16String(), year{2026});
         QVERIFY(date.has_value());
         QCOMPARE(*date, year{y} / m / d);
     }
@@ -74,13 +74,13 @@ private slots:
     void rejectsEverythingElse()
     {
         QFETCH(QString, text);
-        QVERIFY(!readDate(text.toStdU16String(), year{2026}).has_value());
+        QVERIFY(!core::readDate(text.toStdU16String(), year{2026}).has_value());
     }
 
     void currentYearDecidesLeapDay()
     {
-        QVERIFY(readDate(u"29.2.", year{2028}).has_value());
-        QVERIFY(!readDate(u"29.2.", year{2026}).has_value());
+        QVERIFY(core::readDate(u"29.2.", year{2028}).has_value());
+        QVERIFY(!core::readDate(u"29.2.", year{2026}).has_value());
     }
 };
 

@@ -1,48 +1,18 @@
-#include "tactical/normal_to_tactical.h"
-#include "tactical/time_reader.h"
+#include "conversions.h"
+#include "examples.h"
+#include "time_reader.h"
 
 #include <QTest>
 
 using namespace std::chrono;
 using namespace Qt::StringLiterals;
-using tactical::MonthLanguage;
+using core::MonthLanguage;
 
 class NormalToTacticalTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void converts_data()
-    {
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("german");
-        QTest::addColumn<QString>("english");
-
-        QTest::newRow("typical") << u"16:38:53"_s << u"14.10.2009"_s << u"141638okt09"_s << u"141638oct09"_s;
-        QTest::newRow("March, leading zeros") << u"08:07"_s << u"05.03.2009"_s << u"050807mär09"_s
-                                              << u"050807mar09"_s;
-        QTest::newRow("day 9 padded") << u"12:00"_s << u"9.1.2010"_s << u"091200jan10"_s << u"091200jan10"_s;
-        QTest::newRow("day 10 as it is") << u"12:00"_s << u"10.1.2010"_s << u"101200jan10"_s << u"101200jan10"_s;
-        QTest::newRow("one-digit hour padded") << u"8:05"_s << u"14.10.2009"_s << u"140805okt09"_s
-                                               << u"140805oct09"_s;
-        QTest::newRow("no colon") << u"1638"_s << u"14.10.2009"_s << u"141638okt09"_s << u"141638oct09"_s;
-        QTest::newRow("seconds never round up") << u"16:38:59"_s << u"14.10.2009"_s << u"141638okt09"_s
-                                                << u"141638oct09"_s;
-        QTest::newRow("white space around both") << u" 16:38 "_s << u" 14.10.2009\n"_s << u"141638okt09"_s
-                                                 << u"141638oct09"_s;
-        QTest::newRow("written month, year 2000") << u"00:00"_s << u"1. Mai 2000"_s << u"010000mai00"_s
-                                                  << u"010000may00"_s;
-        QTest::newRow("two-digit year") << u"23:59:59"_s << u"31.12.99"_s << u"312359dez99"_s << u"312359dec99"_s;
-        QTest::newRow("without a year") << u"10:00"_s << u"24.12."_s << u"241000dez26"_s << u"241000dec26"_s;
-
-        const char* german[] = {"jan", "feb", "mär", "apr", "mai", "jun", "jul", "aug", "sep", "okt", "nov", "dez"};
-        const char* english[] = {"jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
-        for (int month = 1; month <= 12; ++month) {
-            QTest::addRow("month %d", month) << u"16:38"_s << QStringLiteral("14.%1.2009").arg(month)
-                                             << u"141638"_s + QString::fromUtf8(german[month - 1]) + u"09"_s
-                                             << u"141638"_s + QString::fromUtf8(english[month - 1]) + u"09"_s;
-        }
-    }
+    void converts_data() { addNormalToTacticalRows(); }
 
     void converts()
     {
@@ -50,9 +20,9 @@ private slots:
         QFETCH(QString, date);
         QFETCH(QString, german);
         QFETCH(QString, english);
-        const auto inGerman = tactical::normalToTactical(time.toStdU16String(), date.toStdU16String(),
+        const auto inGerman = core::normalToTactical(time.toStdU16String(), date.toStdU16String(),
                                                          MonthLanguage::German, year{2026});
-        const auto inEnglish = tactical::normalToTactical(time.toStdU16String(), date.toStdU16String(),
+        const auto inEnglish = core::normalToTactical(time.toStdU16String(), date.toStdU16String(),
                                                           MonthLanguage::English, year{2026});
         QVERIFY(inGerman && inEnglish);
         QCOMPARE(QString::fromStdU16String(*inGerman), german);
@@ -72,14 +42,14 @@ private slots:
     void rejectsBadTime()
     {
         QFETCH(QString, time);
-        QVERIFY(!tactical::readClockTime(time.toStdU16String()));
-        QVERIFY(!tactical::normalToTactical(time.toStdU16String(), u"14.10.2009", MonthLanguage::German, year{2026}));
+        QVERIFY(!core::readClockTime(time.toStdU16String()));
+        QVERIFY(!core::normalToTactical(time.toStdU16String(), u"14.10.2009", MonthLanguage::German, year{2026}));
     }
 
     void rejectsBadDate()
     {
-        QVERIFY(!tactical::normalToTactical(u"16:38", u"", MonthLanguage::German, year{2026}));
-        QVERIFY(!tactical::normalToTactical(u"16:38", u"31.04.2009", MonthLanguage::English, year{2026}));
+        QVERIFY(!core::normalToTactical(u"16:38", u"", MonthLanguage::German, year{2026}));
+        QVERIFY(!core::normalToTactical(u"16:38", u"31.04.2009", MonthLanguage::English, year{2026}));
     }
 
     void readsEveryTimeForm_data()
@@ -100,7 +70,7 @@ private slots:
     void readsEveryTimeForm()
     {
         QFETCH(QString, time);
-        const auto read = tactical::readClockTime(time.toStdU16String());
+        const auto read = core::readClockTime(time.toStdU16String());
         QVERIFY(read);
         QFETCH(int, hour);
         QCOMPARE(read->hour, hour);

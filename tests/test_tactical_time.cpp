@@ -1,10 +1,11 @@
-#include "builder_examples.h"
-#include "tactical/tactical_time.h"
+#include "clock_text.h"
+#include "examples.h"
+#include "tactical_time.h"
 
 #include <QTest>
 
 using namespace std::chrono;
-using tactical::MonthLanguage;
+using core::MonthLanguage;
 using namespace Qt::StringLiterals;
 
 class TacticalTimeTest : public QObject {
@@ -17,11 +18,11 @@ private slots:
     {
         QFETCH(int, example);
         const BuilderExample& e = kBuilderExamples[example];
-        const auto written = tactical::tacticalTime(e.moment.date, e.moment.time, MonthLanguage::German);
+        const auto written = core::writeTactical(e.moment.date, e.moment.time, MonthLanguage::German);
         QCOMPARE(QString::fromStdU16String(written), QString::fromUtf16(e.tactical));
         QCOMPARE(written.size(), 11u);
-        QCOMPARE(QString::fromStdU16String(tactical::timeText(e.moment)), QString::fromUtf16(e.time));
-        QCOMPARE(QString::fromStdU16String(tactical::dateText(e.moment)), QString::fromUtf16(e.date));
+        QCOMPARE(QString::fromStdU16String(core::formatClockTime(e.moment.time)), QString::fromUtf16(e.time));
+        QCOMPARE(QString::fromStdU16String(core::formatDate(e.moment.date)), QString::fromUtf16(e.date));
     }
 
     void namesEveryMonth_data()
@@ -29,10 +30,10 @@ private slots:
         QTest::addColumn<int>("month");
         QTest::addColumn<QString>("german");
         QTest::addColumn<QString>("english");
-        const char* german[] = {"jan", "feb", "mär", "apr", "mai", "jun", "jul", "aug", "sep", "okt", "nov", "dez"};
-        const char* english[] = {"jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
-        for (int month = 1; month <= 12; ++month)
-            QTest::addRow("%d", month) << month << QString::fromUtf8(german[month - 1]) << QString(english[month - 1]);
+        for (int month = 1; month <= 12; ++month) {
+            QTest::addRow("%d", month) << month << QString::fromUtf16(kGermanMonthNames[month - 1])
+                                       << QString::fromUtf16(kEnglishMonthNames[month - 1]);
+        }
     }
 
     void namesEveryMonth()
@@ -41,16 +42,16 @@ private slots:
         QFETCH(QString, german);
         QFETCH(QString, english);
         const auto date = year{2009} / month / 14;
-        const ClockTime time{16, 38, 0};
-        QCOMPARE(QString::fromStdU16String(tactical::tacticalTime(date, time, MonthLanguage::German)).mid(6, 3),
+        const core::ClockTime time{16, 38, 0};
+        QCOMPARE(QString::fromStdU16String(core::writeTactical(date, time, MonthLanguage::German)).mid(6, 3),
                  german);
-        QCOMPARE(QString::fromStdU16String(tactical::tacticalTime(date, time, MonthLanguage::English)).mid(6, 3),
+        QCOMPARE(QString::fromStdU16String(core::writeTactical(date, time, MonthLanguage::English)).mid(6, 3),
                  english);
     }
 
     void marchIsThreeCharacters()
     {
-        const auto name = tactical::monthName(3, MonthLanguage::German);
+        const auto name = core::monthName(3, MonthLanguage::German);
         QCOMPARE(name.size(), 3u);
         QCOMPARE(name[1], u'\u00e4');
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "converter_window.h"
 #include "fakes.h"
-#include "window/start.h"
 
 #include <QTest>
 
@@ -11,28 +11,28 @@
 class WindowFixture : public QObject {
 protected:
     std::unique_ptr<FakeServices> fakes = std::make_unique<FakeServices>();
-    std::unique_ptr<Start> start;
+    std::unique_ptr<ConverterWindow> window;
 
     // Creates the window, which reads the fake clock as it loads; shown, it also waits until it is active.
     bool openWindow(bool shown)
     {
-        start = std::make_unique<Start>(fakes->services());
+        window = std::make_unique<ConverterWindow>(fakes->services());
         if (!shown)
             return true;
-        start->show();
-        return QTest::qWaitForWindowActive(start.get());
+        window->show();
+        return QTest::qWaitForWindowActive(window.get());
     }
 
     void closeWindow()
     {
-        start.reset();
+        window.reset();
         fakes = std::make_unique<FakeServices>();
     }
 
     template <class T = QWidget>
     T* control(const QString& name)
     {
-        auto* found = start->findChild<T*>(name);
+        auto* found = window->findChild<T*>(name);
         if (!found)
             qFatal("no control %s", qPrintable(name));
         return found;

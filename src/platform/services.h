@@ -1,16 +1,18 @@
 #pragma once
 
-#include "platform/moment.h"
+#include "moment.h"
 
 #include <QString>
 #include <QUrl>
+
+class QWidget;
 
 // The window reaches everything outside the program through these, so tests can put fakes in their place.
 
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual Moment now() const = 0;
+    virtual core::Moment now() const = 0;
 };
 
 class Clipboard {
@@ -27,8 +29,8 @@ enum class MessageIcon { Critical, Information };
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Modal, one OK button; returns when the user has dismissed it.
-    virtual void show(const QString& title, const QString& text, MessageIcon icon) = 0;
+    // Modal to `owner` and centred on it, one OK button; returns when the user has dismissed it.
+    virtual void show(QWidget* owner, const QString& title, const QString& text, MessageIcon icon) = 0;
 };
 
 class WebOpener {

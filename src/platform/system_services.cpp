@@ -1,4 +1,4 @@
-#include "platform/system_services.h"
+#include "system_services.h"
 
 #include <QClipboard>
 #include <QDateTime>
@@ -6,13 +6,13 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-Moment SystemClock::now() const
+core::Moment SystemClock::now() const
 {
     const QDateTime local = QDateTime::currentDateTime();
     const QDate date = local.date();
     const QTime time = local.time();
-    return Moment{std::chrono::year{date.year()} / date.month() / date.day(),
-                  ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
+    return core::Moment{std::chrono::year{date.year()} / date.month() / date.day(),
+                  core::ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
 }
 
 QString SystemClipboard::text() const
@@ -25,7 +25,7 @@ void SystemClipboard::setText(const QString& text)
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
 }
 
-void SystemMessageBoxes::show(const QString& title, const QString& text, MessageIcon icon)
+void SystemMessageBoxes::show(QWidget* owner, const QString& title, const QString& text, MessageIcon icon)
 {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
                     QMessageBox::Ok, owner);

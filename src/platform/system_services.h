@@ -1,15 +1,12 @@
 #pragma once
 
-#include "platform/services.h"
-
-#include <QPointer>
-#include <QWidget>
+#include "services.h"
 
 // The real clock, clipboard, message boxes and browser of the desktop the program runs on.
 
 class SystemClock final : public Clock {
 public:
-    Moment now() const override;
+    core::Moment now() const override;
 };
 
 class SystemClipboard final : public Clipboard {
@@ -20,12 +17,7 @@ public:
 
 class SystemMessageBoxes final : public MessageBoxes {
 public:
-    // Boxes are modal to this window and centred on it.
-    void setParent(QWidget* parent) { owner = parent; }
-    void show(const QString& title, const QString& text, MessageIcon icon) override;
-
-private:
-    QPointer<QWidget> owner;
+    void show(QWidget* owner, const QString& title, const QString& text, MessageIcon icon) override;
 };
 
 class SystemWebOpener final : public WebOpener {

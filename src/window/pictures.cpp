@@ -1,4 +1,4 @@
-#include "window/pictures.h"
+#include "pictures.h"
 
 #include <QFile>
 #include <QtEndian>

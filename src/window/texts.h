@@ -39,14 +39,11 @@ inline const QString kTimeResultName = QStringLiteral("Uhrzeit (Ergebnis)");
 inline const QString kDateResultName = QStringLiteral("Datum (Ergebnis)");
 inline const QString kToTacticalName = QStringLiteral("Umrechnen in taktische Zeit");
 inline const QString kToNormalName = QStringLiteral("Umrechnen in normale Zeit");
-inline const QString kClearNormalName = QStringLiteral("Eingaben löschen (normale Zeit)");
-inline const QString kClearTacticalName = QStringLiteral("Eingaben löschen (taktische Zeit)");
+inline const QString kClearToTacticalName = QStringLiteral("Eingaben löschen (normale Zeit)");
+inline const QString kClearToNormalName = QStringLiteral("Eingaben löschen (taktische Zeit)");
 inline const QString kLogoName = QStringLiteral("Logo");
 inline const QString kWebLinkDescription = QStringLiteral("Öffnet die Webseite im Browser");
 
-inline const QString kTimePanel = QStringLiteral("zeit");
-inline const QString kDatePanel = QStringLiteral("datum");
-inline const QString kTacticalPanel = QStringLiteral("orvformat");
 inline const QString kClockSuffix = QStringLiteral(" Uhr");
 
 // The maker's web page, chosen when the program is built.

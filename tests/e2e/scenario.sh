@@ -7,10 +7,10 @@ program=$1
 source "$here/desktop.sh"
 
 # Client coordinates of the controls' centres, from the window's fixed layout.
-TEXT1=(180 113); TEXT2=(180 145); TEXT3=(180 177)
-COMMAND2=(332 148); COMMAND3=(332 180)
-TEXT4=(180 273); TEXT5=(180 305); TEXT6=(180 337)
-COMMAND5=(332 308); COMMAND7=(332 276)
+TIME_INPUT=(180 113); DATE_INPUT=(180 145); TACTICAL_RESULT=(180 177)
+TO_TACTICAL_BUTTON=(332 148); COPY_BUTTON=(332 180)
+TACTICAL_INPUT=(180 273); TIME_RESULT=(180 305); DATE_RESULT=(180 337)
+TO_NORMAL_BUTTON=(332 308); PASTE_BUTTON=(332 276)
 
 start_desktop
 start_program "$program"
@@ -19,20 +19,20 @@ eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 [ "$WIDTH" = 458 ] && [ "$HEIGHT" = 388 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 458x388"
 echo "ok: window found by its title, client area 458x388"
 
-type_into "${TEXT1[@]}" "16:38:53"
-type_into "${TEXT2[@]}" "14.10.2009"
-click_at "${COMMAND2[@]}"
-click_at "${COMMAND3[@]}"
+type_into "${TIME_INPUT[@]}" "16:38:53"
+type_into "${DATE_INPUT[@]}" "14.10.2009"
+click_at "${TO_TACTICAL_BUTTON[@]}"
+click_at "${COPY_BUTTON[@]}"
 wait_for "the copied result" test "$(clipboard)" = "141638okt09"
 echo "ok: 16:38:53 on 14.10.2009 converted and copied as 141638okt09"
 
 set_clipboard "010900mär2010"
-click_at "${COMMAND7[@]}"
-click_at "${COMMAND5[@]}"
-[ "$(field_text "${TEXT4[@]}")" = "010900mär2010" ] || fail "paste gave '$(field_text "${TEXT4[@]}")'"
-[ "$(field_text "${TEXT5[@]}")" = "09:00" ] || fail "time is '$(field_text "${TEXT5[@]}")'"
-[ "$(field_text "${TEXT6[@]}")" = "01.03.2010" ] || fail "date is '$(field_text "${TEXT6[@]}")'"
-[ "$(field_text "${TEXT3[@]}")" = "141638okt09" ] || fail "result field changed"
+click_at "${PASTE_BUTTON[@]}"
+click_at "${TO_NORMAL_BUTTON[@]}"
+[ "$(field_text "${TACTICAL_INPUT[@]}")" = "010900mär2010" ] || fail "paste gave '$(field_text "${TACTICAL_INPUT[@]}")'"
+[ "$(field_text "${TIME_RESULT[@]}")" = "09:00" ] || fail "time is '$(field_text "${TIME_RESULT[@]}")'"
+[ "$(field_text "${DATE_RESULT[@]}")" = "01.03.2010" ] || fail "date is '$(field_text "${DATE_RESULT[@]}")'"
+[ "$(field_text "${TACTICAL_RESULT[@]}")" = "141638okt09" ] || fail "result field changed"
 echo "ok: 010900mär2010 pasted from the clipboard reads back as 09:00 on 01.03.2010"
 
 minimized_caption() {

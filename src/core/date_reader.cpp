@@ -1,40 +1,35 @@
-#include "platform/date_reader.h"
+#include "date_reader.h"
 
-#include "platform/text_scan.h"
+#include "month_names.h"
+#include "text.h"
 
 #include <array>
 #include <cstddef>
-#include <utility>
 
 using namespace std::chrono;
 
+namespace core {
 namespace {
 
 struct MonthWord {
     std::u16string_view word;
-    unsigned month;
+    int month;
 };
 
-// Lower case; the reader folds the input before comparing.
-constexpr std::array<MonthWord, 37> kMonthWords{{
-    {u"januar", 1},    {u"january", 1},  {u"jan", 1},
-    {u"februar", 2},   {u"february", 2}, {u"feb", 2},
-    {u"m\u00e4rz", 3}, {u"maerz", 3},    {u"march", 3}, {u"m\u00e4r", 3}, {u"mar", 3}, {u"mrz", 3},
-    {u"april", 4},     {u"apr", 4},
-    {u"mai", 5},       {u"may", 5},
-    {u"juni", 6},      {u"june", 6},     {u"jun", 6},
-    {u"juli", 7},      {u"july", 7},     {u"jul", 7},
-    {u"august", 8},    {u"aug", 8},
-    {u"september", 9}, {u"sept", 9},     {u"sep", 9},
-    {u"oktober", 10},  {u"october", 10}, {u"okt", 10}, {u"oct", 10},
-    {u"november", 11}, {u"nov", 11},
-    {u"dezember", 12}, {u"december", 12}, {u"dez", 12}, {u"dec", 12},
+// Months written out, in lower case, and the German "Sept"; three-letter names are the month tables'.
+constexpr std::array<MonthWord, 20> kWrittenMonths{{
+    {u"januar", 1},    {u"january", 1},  {u"februar", 2},   {u"february", 2},  {u"m\u00e4rz", 3},
+    {u"maerz", 3},     {u"march", 3},    {u"april", 4},     {u"juni", 6},      {u"june", 6},
+    {u"juli", 7},      {u"july", 7},     {u"august", 8},    {u"september", 9}, {u"sept", 9},
+    {u"oktober", 10},  {u"october", 10}, {u"november", 11}, {u"dezember", 12}, {u"december", 12},
 }};
 
-std::optional<unsigned> monthFromWord(std::u16string_view word)
+std::optional<int> monthFromWord(std::u16string_view word)
 {
-    for (const auto& entry : kMonthWords) {
-        if (text_scan::equalsFolded(word, entry.word))
+    if (const auto month = monthFromName(word))
+        return month;
+    for (const auto& entry : kWrittenMonths) {
+        if (equalsFolded(word, entry.word))
             return entry.month;
     }
     return std::nullopt;
@@ -42,7 +37,7 @@ std::optional<unsigned> monthFromWord(std::u16string_view word)
 
 bool isSeparator(char16_t c)
 {
-    return c == u'.' || c == u'/' || c == u'-' || text_scan::isSpace(c);
+    return c == u'.' || c == u'/' || c == u'-' || isSpace(c);
 }
 
 enum class Kind { Number, Word, Separator };
@@ -58,7 +53,7 @@ std::optional<std::array<Token, 5>> tokens(std::u16string_view text, std::size_t
     std::array<Token, 5> result{};
     count = 0;
     auto kindOf = [](char16_t c) {
-        if (text_scan::isDigit(c))
+        if (isDigit(c))
             return Kind::Number;
         return isSeparator(c) ? Kind::Separator : Kind::Word;
     };
@@ -78,28 +73,12 @@ std::optional<std::array<Token, 5>> tokens(std::u16string_view text, std::size_t
 
 std::optional<year> fourDigitYear(std::u16string_view digits)
 {
-    const auto value = text_scan::number(digits);
-    if (digits.size() != 4 || !value || *value < 1000)
-        return std::nullopt;
-    return year{*value};
+    return digits.size() == 4 ? readYear(digits) : std::nullopt;
 }
 
-std::optional<year> shortOrLongYear(std::u16string_view digits)
+std::optional<int> dayOrMonth(std::u16string_view digits)
 {
-    if (digits.size() == 4)
-        return fourDigitYear(digits);
-    const auto value = text_scan::number(digits);
-    if (digits.size() != 2 || !value)
-        return std::nullopt;
-    return year{*value < 30 ? 2000 + *value : 1900 + *value};
-}
-
-std::optional<unsigned> dayOrMonth(std::u16string_view digits)
-{
-    const auto value = text_scan::number(digits);
-    if (digits.size() > 2 || !value)
-        return std::nullopt;
-    return static_cast<unsigned>(*value);
+    return readDigits(digits, 1, 2);
 }
 
 // Between the day and a written month, and between that month and the year: ".", spaces, or ". ".
@@ -108,17 +87,17 @@ bool isWordSeparator(std::u16string_view separator)
     if (!separator.empty() && separator.front() == u'.')
         separator.remove_prefix(1);
     for (char16_t c : separator) {
-        if (!text_scan::isSpace(c))
+        if (!isSpace(c))
             return false;
     }
     return true;
 }
 
-std::optional<year_month_day> validDate(std::optional<unsigned> d, std::optional<unsigned> m, std::optional<year> y)
+std::optional<year_month_day> validDate(std::optional<int> d, std::optional<int> m, std::optional<year> y)
 {
     if (!d || !m || !y)
         return std::nullopt;
-    const year_month_day date{*y, month{*m}, day{*d}};
+    const year_month_day date{*y, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
     if (!date.ok())
         return std::nullopt;
     return date;
@@ -126,10 +105,22 @@ std::optional<year_month_day> validDate(std::optional<unsigned> d, std::optional
 
 }  // namespace
 
+std::optional<year> readYear(std::u16string_view digits)
+{
+    const auto value = readDigits(digits, 2, 4);
+    if (!value || digits.size() == 3)
+        return std::nullopt;
+    if (digits.size() == 2)
+        return year{*value < 30 ? 2000 + *value : 1900 + *value};
+    if (*value < 1000)
+        return std::nullopt;
+    return year{*value};
+}
+
 std::optional<year_month_day> readDate(std::u16string_view text, year currentYear)
 {
     std::size_t count = 0;
-    const auto parts = tokens(text_scan::trimmed(text), count);
+    const auto parts = tokens(trimmed(text), count);
     if (!parts || count < 3)
         return std::nullopt;
     const auto& t = *parts;
@@ -150,7 +141,7 @@ std::optional<year_month_day> readDate(std::u16string_view text, year currentYea
         if (count == 3 || (count == 4 && separatorIs(3, u".")))
             return validDate(dayOrMonth(t[0].text), dayOrMonth(t[2].text), currentYear);
         if (count == 5 && separatorIs(3, u".") && is(4, Kind::Number))
-            return validDate(dayOrMonth(t[0].text), dayOrMonth(t[2].text), shortOrLongYear(t[4].text));
+            return validDate(dayOrMonth(t[0].text), dayOrMonth(t[2].text), readYear(t[4].text));
         return std::nullopt;
     }
 
@@ -165,3 +156,5 @@ std::optional<year_month_day> readDate(std::u16string_view text, year currentYea
         return validDate(dayOrMonth(t[0].text), dayOrMonth(t[2].text), fourDigitYear(t[4].text));
     return std::nullopt;
 }
+
+}  // namespace core

@@ -2,11 +2,19 @@
 
 #include <chrono>
 
+namespace core {
+
 // A time of day on the 24-hour clock.
 struct ClockTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+
+    // Hours 0 to 23, minutes and seconds 0 to 59.
+    constexpr bool ok() const
+    {
+        return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
+    }
 };
 
 // One reading of the local clock. Everything one action shows comes from a single reading, so no result
@@ -16,3 +24,5 @@ struct Moment {
     ClockTime time;
     int millisecond = 0;
 };
+
+}  // namespace core

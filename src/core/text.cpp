@@ -1,6 +1,6 @@
-#include "platform/text_scan.h"
+#include "text.h"
 
-namespace text_scan {
+namespace core {
 
 bool isSpace(char16_t c)
 {
@@ -44,12 +44,12 @@ bool equalsFolded(std::u16string_view text, std::u16string_view lowerCase)
     return true;
 }
 
-std::optional<int> number(std::u16string_view digits)
+std::optional<int> readDigits(std::u16string_view text, std::size_t minDigits, std::size_t maxDigits)
 {
-    if (digits.empty() || digits.size() > 4)
+    if (text.empty() || text.size() < minDigits || text.size() > maxDigits || text.size() > 4)
         return std::nullopt;
     int value = 0;
-    for (char16_t c : digits) {
+    for (char16_t c : text) {
         if (!isDigit(c))
             return std::nullopt;
         value = value * 10 + (c - u'0');
@@ -57,9 +57,9 @@ std::optional<int> number(std::u16string_view digits)
     return value;
 }
 
-std::u16string twoDigits(int value)
+std::u16string twoDigitText(int value)
 {
     return {static_cast<char16_t>(u'0' + value / 10 % 10), static_cast<char16_t>(u'0' + value % 10)};
 }
 
-}  // namespace text_scan
+}  // namespace core

@@ -1,10 +1,10 @@
-#include "tactical/month_names.h"
+#include "month_names.h"
 
-#include "platform/text_scan.h"
+#include "text.h"
 
 #include <array>
 
-namespace tactical {
+namespace core {
 namespace {
 
 using Names = std::array<std::u16string_view, 12>;
@@ -16,21 +16,22 @@ constexpr Names kEnglish{u"jan", u"feb", u"mar", u"apr", u"may", u"jun",
 
 }  // namespace
 
-std::u16string_view monthName(unsigned month, MonthLanguage language)
+std::u16string_view monthName(int month, MonthLanguage language)
 {
     const Names& names = language == MonthLanguage::German ? kGerman : kEnglish;
-    return names.at(month - 1);
+    return names.at(static_cast<std::size_t>(month - 1));
 }
 
-std::optional<unsigned> monthFromName(std::u16string_view name)
+std::optional<int> monthFromName(std::u16string_view name)
 {
-    for (unsigned month = 1; month <= 12; ++month) {
-        if (text_scan::equalsFolded(name, kGerman[month - 1]) || text_scan::equalsFolded(name, kEnglish[month - 1]))
+    for (int month = 1; month <= 12; ++month) {
+        if (equalsFolded(name, monthName(month, MonthLanguage::German))
+            || equalsFolded(name, monthName(month, MonthLanguage::English)))
             return month;
     }
-    if (text_scan::equalsFolded(name, u"mrz"))
+    if (equalsFolded(name, u"mrz"))
         return 3;
     return std::nullopt;
 }
 
-}  // namespace tactical
+}  // namespace core
