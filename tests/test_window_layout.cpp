@@ -164,6 +164,10 @@ private slots:
 
     void limitsTypingInTacticalInput()
     {
+        QApplication::clipboard()->setText(u"141638okt2009 und 17 mehr Zeichen"_s);
+        QTest::keyClick(control("tacticalInput"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(control<QLineEdit>("tacticalInput")->text(), u"141638okt2009"_s);
+        control<QLineEdit>("tacticalInput")->clear();
         QTest::keyClicks(control("tacticalInput"), u"141638okt20091"_s);
         QCOMPARE(control<QLineEdit>("tacticalInput")->text(), u"141638okt2009"_s);
         const QString longTime = u"16:38:53 und noch viel mehr"_s;
@@ -179,6 +183,7 @@ private slots:
             auto* box = control<QLineEdit>(name);
             box->setText(u"141638okt09"_s);
             QTest::keyClicks(box, u"x"_s);
+            QCOMPARE(box->text(), u"141638okt09"_s);
             QTest::keyClick(box, Qt::Key_Backspace);
             QCOMPARE(box->text(), u"141638okt09"_s);
             QApplication::clipboard()->clear();
@@ -332,15 +337,16 @@ private slots:
     {
         auto* bar = control<StatusBar>("statusBar");
         QCOMPARE(bar->findChildren<QLabel*>().size(), 3);
-        int left = -1;
+        // Left to right from the bar's left edge; the rest of the bar stays empty.
+        int left = 0;
         for (StatusPanel key : {StatusPanel::Time, StatusPanel::Date, StatusPanel::Tactical}) {
             QLabel* panel = bar->panel(key);
             QVERIFY(panel);
+            QCOMPARE(panel->x(), left);
             QCOMPARE(panel->width(), 96);
-            QVERIFY(panel->x() > left);
             QVERIFY(panel->geometry().bottom() < bar->height());
             QCOMPARE(panel->frameShadow(), QFrame::Sunken);
-            left = panel->x();
+            left += 96;
         }
         QVERIFY(!bar->isSizeGripEnabled());
         StatusBar timeOnly;
