@@ -59,12 +59,10 @@ int main()
         char buffer[32];
         return std::strftime(buffer, sizeof buffer, "%d%H%M%b%y", &tm);
     });
-    const Rate builder = measure([&] {
-        return core::writeTactical(moment.date, moment.time, core::MonthLanguage::German).size();
-    });
+    const Rate builder =
+        measure([&] { return core::writeTactical(moment.date, moment.time, core::MonthLanguage::German).size(); });
     const Rate toTactical = measure([&] {
-        return core::normalToTactical(u"16:38:53", u"14.10.2009", core::MonthLanguage::German, year{2026})
-            ->size();
+        return core::normalToTactical(u"16:38:53", u"14.10.2009", core::MonthLanguage::German, year{2026})->size();
     });
     const Rate toNormal = measure([&] { return core::tacticalToNormal(u"141638okt2009")->date.size(); });
 

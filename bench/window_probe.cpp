@@ -128,8 +128,8 @@ int main(int argc, char* argv[])
         const ProcessTimes before = processTimes(pid);
         std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
         const ProcessTimes after = processTimes(pid);
-        std::printf("idle_seconds=%.0f cpu_seconds=%.4f wakeups_per_second=%.2f preemptions_per_second=%.2f\n",
-                    seconds, after.cpuSeconds - before.cpuSeconds, double(after.wakeups - before.wakeups) / seconds,
+        std::printf("idle_seconds=%.0f cpu_seconds=%.4f wakeups_per_second=%.2f preemptions_per_second=%.2f\n", seconds,
+                    after.cpuSeconds - before.cpuSeconds, double(after.wakeups - before.wakeups) / seconds,
                     double(after.preemptions - before.preemptions) / seconds);
     } else {
         std::this_thread::sleep_for(std::chrono::duration<double>(seconds));

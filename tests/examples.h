@@ -73,8 +73,10 @@ inline void addNormalToTacticalRows()
     row("short hour, date without year", u"8:05", u"24.12.", u"240805dez26", u"240805dec26");
     for (int month = 1; month <= 12; ++month) {
         QTest::addRow("month %d", month) << QStringLiteral("16:38") << QStringLiteral("14.%1.2009").arg(month)
-                                         << QStringLiteral("141638") + QString::fromUtf16(kGermanMonthNames[month - 1]) + QStringLiteral("09")
-                                         << QStringLiteral("141638") + QString::fromUtf16(kEnglishMonthNames[month - 1]) + QStringLiteral("09");
+                                         << QStringLiteral("141638") + QString::fromUtf16(kGermanMonthNames[month - 1])
+                + QStringLiteral("09")
+                                         << QStringLiteral("141638") + QString::fromUtf16(kEnglishMonthNames[month - 1])
+                + QStringLiteral("09");
     }
 }
 

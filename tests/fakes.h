@@ -16,7 +16,8 @@ public:
 
     void set(int year, unsigned month, unsigned day, int hour, int minute, int second, int millisecond = 0)
     {
-        moment = core::Moment{std::chrono::year{year} / month / day, core::ClockTime{hour, minute, second}, millisecond};
+        moment =
+            core::Moment{std::chrono::year{year} / month / day, core::ClockTime{hour, minute, second}, millisecond};
     }
 
     core::Moment moment{std::chrono::year{2009} / 10 / 14, core::ClockTime{16, 38, 53}, 0};

@@ -20,10 +20,10 @@ private slots:
         QFETCH(QString, date);
         QFETCH(QString, german);
         QFETCH(QString, english);
-        const auto inGerman = core::normalToTactical(time.toStdU16String(), date.toStdU16String(),
-                                                         MonthLanguage::German, year{2026});
-        const auto inEnglish = core::normalToTactical(time.toStdU16String(), date.toStdU16String(),
-                                                          MonthLanguage::English, year{2026});
+        const auto inGerman =
+            core::normalToTactical(time.toStdU16String(), date.toStdU16String(), MonthLanguage::German, year{2026});
+        const auto inEnglish =
+            core::normalToTactical(time.toStdU16String(), date.toStdU16String(), MonthLanguage::English, year{2026});
         QVERIFY(inGerman && inEnglish);
         QCOMPARE(QString::fromStdU16String(*inGerman), german);
         QCOMPARE(QString::fromStdU16String(*inEnglish), english);
@@ -32,10 +32,10 @@ private slots:
     void rejectsBadTime_data()
     {
         QTest::addColumn<QString>("time");
-        for (const auto& time : {u""_s, u" "_s, u"abc"_s, u"24:00"_s, u"23:60"_s, u"12:00:60"_s, u"8:5"_s,
-                                 u"008:05"_s, u"16:38:5"_s, u"16:38:530"_s, u"16.38"_s, u"16:38:"_s, u":38"_s,
-                                 u"163"_s, u"16385"_s, u"2400"_s, u"1660"_s, u"16:38:53:00"_s, u"-1:30"_s,
-                                 u"1 6:38"_s, u"16:3x"_s, u"１６:３８"_s})
+        for (const auto& time : {u""_s,      u" "_s,      u"abc"_s,     u"24:00"_s,     u"23:60"_s, u"12:00:60"_s,
+                                 u"8:5"_s,   u"008:05"_s, u"16:38:5"_s, u"16:38:530"_s, u"16.38"_s, u"16:38:"_s,
+                                 u":38"_s,   u"163"_s,    u"16385"_s,   u"2400"_s,      u"1660"_s,  u"16:38:53:00"_s,
+                                 u"-1:30"_s, u"1 6:38"_s, u"16:3x"_s,   u"１６:３８"_s})
             QTest::newRow(qPrintable(time)) << time;
     }
 

@@ -43,10 +43,8 @@ private slots:
         QFETCH(QString, english);
         const auto date = year{2009} / month / 14;
         const core::ClockTime time{16, 38, 0};
-        QCOMPARE(QString::fromStdU16String(core::writeTactical(date, time, MonthLanguage::German)).mid(6, 3),
-                 german);
-        QCOMPARE(QString::fromStdU16String(core::writeTactical(date, time, MonthLanguage::English)).mid(6, 3),
-                 english);
+        QCOMPARE(QString::fromStdU16String(core::writeTactical(date, time, MonthLanguage::German)).mid(6, 3), german);
+        QCOMPARE(QString::fromStdU16String(core::writeTactical(date, time, MonthLanguage::English)).mid(6, 3), english);
     }
 
     void marchIsThreeCharacters()

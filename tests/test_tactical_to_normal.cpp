@@ -28,14 +28,39 @@ private slots:
     void rejects_data()
     {
         QTest::addColumn<QString>("text");
-        const QString cases[] = {
-            u""_s, u"   "_s, u"141638okt200"_s, u"141638okt2"_s, u"141638okt20091"_s, u"141638okt"_s,
-            u"141638xyz2009"_s, u"141638ok2009"_s, u"141638okto2009"_s, u"xx1638okt2009"_s, u"14x638okt2009"_s,
-            u"1416x8okt2009"_s, u"141638okt2x09"_s, u"141638okt0x"_s, u"001638okt2009"_s, u"321638okt2009"_s,
-            u"242400okt2009"_s, u"141660okt2009"_s, u"311200apr2009"_s, u"301200feb2008"_s, u"291200feb2009"_s,
-            u"291200feb09"_s, u"291200feb1900"_s, u"14 1638okt2009"_s, u"1416:38okt2009"_s, u"16:38 14.10.2009"_s,
-            u"okt141638 2009"_s, u"141638 okt 09"_s, u"1416381002009"_s, u"141638mä2009"_s, u"+41638okt2009"_s,
-            u"１４1638okt2009"_s, u"141638okt0999"_s};
+        const QString cases[] = {u""_s,
+                                 u"   "_s,
+                                 u"141638okt200"_s,
+                                 u"141638okt2"_s,
+                                 u"141638okt20091"_s,
+                                 u"141638okt"_s,
+                                 u"141638xyz2009"_s,
+                                 u"141638ok2009"_s,
+                                 u"141638okto2009"_s,
+                                 u"xx1638okt2009"_s,
+                                 u"14x638okt2009"_s,
+                                 u"1416x8okt2009"_s,
+                                 u"141638okt2x09"_s,
+                                 u"141638okt0x"_s,
+                                 u"001638okt2009"_s,
+                                 u"321638okt2009"_s,
+                                 u"242400okt2009"_s,
+                                 u"141660okt2009"_s,
+                                 u"311200apr2009"_s,
+                                 u"301200feb2008"_s,
+                                 u"291200feb2009"_s,
+                                 u"291200feb09"_s,
+                                 u"291200feb1900"_s,
+                                 u"14 1638okt2009"_s,
+                                 u"1416:38okt2009"_s,
+                                 u"16:38 14.10.2009"_s,
+                                 u"okt141638 2009"_s,
+                                 u"141638 okt 09"_s,
+                                 u"1416381002009"_s,
+                                 u"141638mä2009"_s,
+                                 u"+41638okt2009"_s,
+                                 u"１４1638okt2009"_s,
+                                 u"141638okt0999"_s};
         for (const QString& text : cases)
             QTest::newRow(qPrintable(text)) << text;
     }
@@ -62,8 +87,8 @@ private slots:
                                        .arg(int(date.year()))
                                        .toStdU16String();
             const auto typedTime = QStringLiteral("%1:%2").arg(time.hour).arg(time.minute, 2, 10, QChar(u'0'));
-            const auto english = core::normalToTactical(typedTime.toStdU16String(), typedDate,
-                                                            MonthLanguage::English, year{2026});
+            const auto english =
+                core::normalToTactical(typedTime.toStdU16String(), typedDate, MonthLanguage::English, year{2026});
             QVERIFY(english);
             for (const auto& text : {german, *english}) {
                 const auto fields = core::readTactical(text);

@@ -64,7 +64,8 @@ private slots:
         // Set rather than typed: some rows hold line breaks, which arrive in a field only pasted.
         field("timeInput")->setText(time);
         field("dateInput")->setText(date);
-        for (const auto& [name, tactical] : {std::pair{"germanMonthsOption", german}, {"englishMonthsOption", english}}) {
+        for (const auto& [name, tactical] :
+             {std::pair{"germanMonthsOption", german}, {"englishMonthsOption", english}}) {
             QTest::mouseClick(option(name), Qt::LeftButton, {}, QPoint(5, 5));
             QVERIFY(option(name)->isChecked());
             click("toTacticalButton");
@@ -129,8 +130,8 @@ private slots:
     {
         type("tacticalInput", u"141638okt2009"_s);
         click("toNormalButton");
-        for (const QString& bad : {QString(), u" 141638okt200"_s, u"xx1638okt2009"_s, u"141638xyz2009"_s,
-                                   u"291200feb2009"_s}) {
+        for (const QString& bad :
+             {QString(), u" 141638okt200"_s, u"xx1638okt2009"_s, u"141638xyz2009"_s, u"291200feb2009"_s}) {
             type("tacticalInput", bad);
             fakes->messageBoxes.shown.clear();
             click("toNormalButton");
@@ -173,7 +174,8 @@ private slots:
     {
         click("nowButton");
         click("clearToTacticalButton");
-        QVERIFY(field("timeInput")->text().isEmpty() && field("dateInput")->text().isEmpty() && field("tacticalResult")->text().isEmpty());
+        QVERIFY(field("timeInput")->text().isEmpty() && field("dateInput")->text().isEmpty()
+                && field("tacticalResult")->text().isEmpty());
         QVERIFY(button("copyButton")->isEnabled());
         fakes->clipboard.content = u"was der Benutzer kopiert hatte"_s;
         click("copyButton");
@@ -219,10 +221,12 @@ private slots:
         type("tacticalInput", u"141638okt2009"_s);
         click("toNormalButton");
         click("clearToNormalButton");
-        QVERIFY(field("tacticalInput")->text().isEmpty() && field("timeResult")->text().isEmpty() && field("dateResult")->text().isEmpty());
+        QVERIFY(field("tacticalInput")->text().isEmpty() && field("timeResult")->text().isEmpty()
+                && field("dateResult")->text().isEmpty());
         QCOMPARE(field("tacticalResult")->text(), u"081015dez26"_s);
         click("clearToTacticalButton");
-        QVERIFY(field("timeInput")->text().isEmpty() && field("dateInput")->text().isEmpty() && field("tacticalResult")->text().isEmpty());
+        QVERIFY(field("timeInput")->text().isEmpty() && field("dateInput")->text().isEmpty()
+                && field("tacticalResult")->text().isEmpty());
     }
 
     void linkLightsUnderPointerUntilBareWindow()

@@ -29,20 +29,34 @@ struct Placement {
 };
 
 constexpr Placement kPlacements[] = {
-    {"toNormalFrame", "converterWindow", 120, 3720, 6615, 1695},       {"pasteButton", "toNormalFrame", 3480, 240, 2775, 375},
-    {"clearToNormalButton", "toNormalFrame", 3480, 1200, 2775, 375},    {"toNormalButton", "toNormalFrame", 3480, 720, 2775, 375},
-    {"dateResult", "toNormalFrame", 1800, 1200, 1575, 285},       {"timeResult", "toNormalFrame", 1800, 720, 1575, 285},
-    {"tacticalInput", "toNormalFrame", 1800, 240, 1575, 285},        {"dateResultCaption", "toNormalFrame", 120, 1200, 975, 255},
-    {"tacticalInputCaption", "toNormalFrame", 120, 240, 1575, 255},     {"timeResultCaption", "toNormalFrame", 120, 720, 1215, 255},
-    {"monthNamesFrame", "converterWindow", 120, 120, 3615, 1095},        {"englishMonthsOption", "monthNamesFrame", 120, 720, 1695, 255},
-    {"germanMonthsOption", "monthNamesFrame", 120, 360, 2295, 195},       {"makerFrame", "converterWindow", 3840, 120, 2895, 1095},
-    {"logo", "makerFrame", 120, 360, 540, 540},       {"webLink", "makerFrame", 720, 480, 2055, 375},
-    {"copyButton", "converterWindow", 3600, 2520, 2775, 375},     {"toTacticalFrame", "converterWindow", 120, 1320, 6615, 2175},
-    {"clearToTacticalButton", "toTacticalFrame", 3480, 1680, 2775, 375},    {"nowButton", "toTacticalFrame", 3480, 240, 2775, 375},
-    {"timeInput", "toTacticalFrame", 1800, 240, 1575, 285},        {"dateInput", "toTacticalFrame", 1800, 720, 1575, 285},
-    {"tacticalResult", "toTacticalFrame", 1800, 1200, 1575, 285},       {"toTacticalButton", "toTacticalFrame", 3480, 720, 2775, 375},
-    {"timeInputCaption", "toTacticalFrame", 120, 240, 1215, 255},     {"tacticalResultCaption", "toTacticalFrame", 120, 1200, 1575, 255},
-    {"dateInputCaption", "toTacticalFrame", 120, 720, 975, 255},      {"statusBar", "converterWindow", 0, 5565, 6870, 255},
+    {"toNormalFrame", "converterWindow", 120, 3720, 6615, 1695},
+    {"pasteButton", "toNormalFrame", 3480, 240, 2775, 375},
+    {"clearToNormalButton", "toNormalFrame", 3480, 1200, 2775, 375},
+    {"toNormalButton", "toNormalFrame", 3480, 720, 2775, 375},
+    {"dateResult", "toNormalFrame", 1800, 1200, 1575, 285},
+    {"timeResult", "toNormalFrame", 1800, 720, 1575, 285},
+    {"tacticalInput", "toNormalFrame", 1800, 240, 1575, 285},
+    {"dateResultCaption", "toNormalFrame", 120, 1200, 975, 255},
+    {"tacticalInputCaption", "toNormalFrame", 120, 240, 1575, 255},
+    {"timeResultCaption", "toNormalFrame", 120, 720, 1215, 255},
+    {"monthNamesFrame", "converterWindow", 120, 120, 3615, 1095},
+    {"englishMonthsOption", "monthNamesFrame", 120, 720, 1695, 255},
+    {"germanMonthsOption", "monthNamesFrame", 120, 360, 2295, 195},
+    {"makerFrame", "converterWindow", 3840, 120, 2895, 1095},
+    {"logo", "makerFrame", 120, 360, 540, 540},
+    {"webLink", "makerFrame", 720, 480, 2055, 375},
+    {"copyButton", "converterWindow", 3600, 2520, 2775, 375},
+    {"toTacticalFrame", "converterWindow", 120, 1320, 6615, 2175},
+    {"clearToTacticalButton", "toTacticalFrame", 3480, 1680, 2775, 375},
+    {"nowButton", "toTacticalFrame", 3480, 240, 2775, 375},
+    {"timeInput", "toTacticalFrame", 1800, 240, 1575, 285},
+    {"dateInput", "toTacticalFrame", 1800, 720, 1575, 285},
+    {"tacticalResult", "toTacticalFrame", 1800, 1200, 1575, 285},
+    {"toTacticalButton", "toTacticalFrame", 3480, 720, 2775, 375},
+    {"timeInputCaption", "toTacticalFrame", 120, 240, 1215, 255},
+    {"tacticalResultCaption", "toTacticalFrame", 120, 1200, 1575, 255},
+    {"dateInputCaption", "toTacticalFrame", 120, 720, 975, 255},
+    {"statusBar", "converterWindow", 0, 5565, 6870, 255},
 };
 
 QRect pixels(int left, int top, int width, int height)
@@ -56,7 +70,6 @@ class WindowLayoutTest : public WindowFixture {
     Q_OBJECT
 
 private:
-
     QStringList tabStops(int presses)
     {
         QStringList stops{QApplication::focusWidget()->objectName()};
@@ -100,7 +113,8 @@ private slots:
 
     void stacksTopmostFirst()
     {
-        for (const char* container : {"converterWindow", "toTacticalFrame", "makerFrame", "monthNamesFrame", "toNormalFrame"}) {
+        for (const char* container :
+             {"converterWindow", "toTacticalFrame", "makerFrame", "monthNamesFrame", "toNormalFrame"}) {
             QStringList expected;
             for (const Placement& p : kPlacements) {
                 if (QString(p.container) == container)
@@ -139,7 +153,8 @@ private slots:
 
     void startsInInitialStates()
     {
-        for (const char* name : {"timeInput", "dateInput", "tacticalResult", "tacticalInput", "timeResult", "dateResult"})
+        for (const char* name :
+             {"timeInput", "dateInput", "tacticalResult", "tacticalInput", "timeResult", "dateResult"})
             QVERIFY(control<QLineEdit>(name)->text().isEmpty());
         QVERIFY(!control("copyButton")->isEnabled());
         QVERIFY(control<QRadioButton>("germanMonthsOption")->isChecked());
@@ -195,9 +210,11 @@ private slots:
 
     void tabsThroughStopsInOrder()
     {
-        QCOMPARE(tabStops(15), (QStringList{"toTacticalButton", "tacticalResult", "dateInput", "timeInput", "nowButton", "logo", "germanMonthsOption",
-                                            "tacticalInput", "timeResult", "dateResult", "toNormalButton", "clearToTacticalButton", "clearToNormalButton", "pasteButton",
-                                            "toTacticalButton", "tacticalResult"}));
+        QCOMPARE(tabStops(15),
+                 (QStringList{"toTacticalButton", "tacticalResult", "dateInput", "timeInput", "nowButton", "logo",
+                              "germanMonthsOption", "tacticalInput", "timeResult", "dateResult", "toNormalButton",
+                              "clearToTacticalButton", "clearToNormalButton", "pasteButton", "toTacticalButton",
+                              "tacticalResult"}));
     }
 
     void tabStopsAtEnabledCopyAndSelectedOption()
@@ -308,7 +325,8 @@ private slots:
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("field");
-        for (const char* field : {"timeInput", "tacticalResult", "dateInput", "timeResult", "tacticalInput", "dateResult"})
+        for (const char* field :
+             {"timeInput", "tacticalResult", "dateInput", "timeResult", "tacticalInput", "dateResult"})
             QTest::newRow(field) << QString(field) + u"Caption"_s << QString(field);
     }
 

@@ -18,10 +18,10 @@ struct MonthWord {
 
 // Months written out, in lower case, and the German "Sept"; three-letter names are the month tables'.
 constexpr std::array<MonthWord, 20> kWrittenMonths{{
-    {u"januar", 1},    {u"january", 1},  {u"februar", 2},   {u"february", 2},  {u"m\u00e4rz", 3},
-    {u"maerz", 3},     {u"march", 3},    {u"april", 4},     {u"juni", 6},      {u"june", 6},
-    {u"juli", 7},      {u"july", 7},     {u"august", 8},    {u"september", 9}, {u"sept", 9},
-    {u"oktober", 10},  {u"october", 10}, {u"november", 11}, {u"dezember", 12}, {u"december", 12},
+    {u"januar", 1},   {u"january", 1},  {u"februar", 2},   {u"february", 2},  {u"m\u00e4rz", 3},
+    {u"maerz", 3},    {u"march", 3},    {u"april", 4},     {u"juni", 6},      {u"june", 6},
+    {u"juli", 7},     {u"july", 7},     {u"august", 8},    {u"september", 9}, {u"sept", 9},
+    {u"oktober", 10}, {u"october", 10}, {u"november", 11}, {u"dezember", 12}, {u"december", 12},
 }};
 
 std::optional<int> monthFromWord(std::u16string_view word)

@@ -12,7 +12,7 @@ core::Moment SystemClock::now() const
     const QDate date = local.date();
     const QTime time = local.time();
     return core::Moment{std::chrono::year{date.year()} / date.month() / date.day(),
-                  core::ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
+                        core::ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
 }
 
 QString SystemClipboard::text() const

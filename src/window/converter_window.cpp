@@ -39,7 +39,8 @@ bool sameSecond(const core::Moment& a, const core::Moment& b)
 }  // namespace
 
 ConverterWindow::ConverterWindow(Services services, QWidget* parent)
-    : QWidget(parent), services(services)
+    : QWidget(parent),
+      services(services)
 {
     createControls();
     connectHandlers();
@@ -92,8 +93,7 @@ void ConverterWindow::updateCaption()
 
 void ConverterWindow::convertToTactical()
 {
-    const auto language =
-        germanMonthsOption->isChecked() ? core::MonthLanguage::German : core::MonthLanguage::English;
+    const auto language = germanMonthsOption->isChecked() ? core::MonthLanguage::German : core::MonthLanguage::English;
     const auto result = core::normalToTactical(timeInput->text().toStdU16String(), dateInput->text().toStdU16String(),
                                                language, services.clock.now().date.year());
     if (!result) {

@@ -118,8 +118,7 @@ void ConverterWindow::createConversionFrames()
         fieldCaption(tacticalInput, QStringLiteral("tacticalInputCaption"), texts::kTacticalLabel, 240, 1575);
     timeResultCaption = fieldCaption(timeResult, QStringLiteral("timeResultCaption"), texts::kTimeLabel, 720, 1215);
 
-    toTacticalFrame =
-        frame(this, QStringLiteral("toTacticalFrame"), texts::kNormalToTactical, 120, 1320, 6615, 2175);
+    toTacticalFrame = frame(this, QStringLiteral("toTacticalFrame"), texts::kNormalToTactical, 120, 1320, 6615, 2175);
     clearToTacticalButton = button(toTacticalFrame, QStringLiteral("clearToTacticalButton"), texts::kClear, 3480, 1680);
     nowButton = button(toTacticalFrame, QStringLiteral("nowButton"), texts::kNow, 3480, 240);
     timeInput = textBox(toTacticalFrame, QStringLiteral("timeInput"), 1800, 240);
@@ -175,13 +174,35 @@ void ConverterWindow::createStatusBar()
 void ConverterWindow::arrangeStacking()
 {
     const std::initializer_list<QWidget*> topFirst{
-        toNormalFrame,     pasteButton,           clearToNormalButton,   toNormalButton,
-        dateResult,        timeResult,            tacticalInput,         dateResultCaption,
-        tacticalInputCaption, timeResultCaption,  monthNamesFrame,       englishMonthsOption,
-        germanMonthsOption, makerFrame,           logo,                  webLink,
-        copyButton,        toTacticalFrame,       clearToTacticalButton, nowButton,
-        timeInput,         dateInput,             tacticalResult,        toTacticalButton,
-        timeInputCaption,  tacticalResultCaption, dateInputCaption,      statusBar};
+        toNormalFrame,
+        pasteButton,
+        clearToNormalButton,
+        toNormalButton,
+        dateResult,
+        timeResult,
+        tacticalInput,
+        dateResultCaption,
+        tacticalInputCaption,
+        timeResultCaption,
+        monthNamesFrame,
+        englishMonthsOption,
+        germanMonthsOption,
+        makerFrame,
+        logo,
+        webLink,
+        copyButton,
+        toTacticalFrame,
+        clearToTacticalButton,
+        nowButton,
+        timeInput,
+        dateInput,
+        tacticalResult,
+        toTacticalButton,
+        timeInputCaption,
+        tacticalResultCaption,
+        dateInputCaption,
+        statusBar,
+    };
     for (QWidget* control : topFirst)
         control->lower();
 }
@@ -189,10 +210,23 @@ void ConverterWindow::arrangeStacking()
 void ConverterWindow::arrangeTabOrder()
 {
     const std::initializer_list<QWidget*> order{
-        toTacticalButton, tacticalResult, dateInput,      timeInput,      nowButton,
-        copyButton,       logo,           germanMonthsOption, englishMonthsOption, tacticalInput,
-        timeResult,       dateResult,     toNormalButton, clearToTacticalButton, clearToNormalButton,
-        pasteButton};
+        toTacticalButton,
+        tacticalResult,
+        dateInput,
+        timeInput,
+        nowButton,
+        copyButton,
+        logo,
+        germanMonthsOption,
+        englishMonthsOption,
+        tacticalInput,
+        timeResult,
+        dateResult,
+        toNormalButton,
+        clearToTacticalButton,
+        clearToNormalButton,
+        pasteButton,
+    };
     QWidget* previous = nullptr;
     for (QWidget* control : order) {
         if (previous)

@@ -1,6 +1,6 @@
-#include "fuzz_input.h"
 #include "clock_text.h"
 #include "date_reader.h"
+#include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

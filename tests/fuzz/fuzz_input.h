@@ -13,11 +13,11 @@ inline std::u16string fuzzText(const std::uint8_t* data, std::size_t size)
     std::size_t i = 0;
     while (i < size) {
         const std::uint8_t lead = data[i];
-        const int length = lead < 0x80           ? 1
-                           : (lead >> 5) == 0x6  ? 2
-                           : (lead >> 4) == 0xe  ? 3
-                           : (lead >> 3) == 0x1e ? 4
-                                                 : 0;
+        const int length = lead < 0x80 ? 1
+            : (lead >> 5) == 0x6       ? 2
+            : (lead >> 4) == 0xe       ? 3
+            : (lead >> 3) == 0x1e      ? 4
+                                       : 0;
         char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1f : length == 3 ? lead & 0x0f : lead & 0x07;
         bool valid = length > 0 && i + length <= size;
         for (int k = 1; valid && k < length; ++k) {
@@ -41,10 +41,10 @@ inline std::u16string fuzzText(const std::uint8_t* data, std::size_t size)
 }
 
 // A broken property is a finding: stop here so the fuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                                                \
-    do {                                                                                                     \
-        if (!(condition)) {                                                                                  \
-            std::fprintf(stderr, "property broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);          \
-            std::abort();                                                                                    \
-        }                                                                                                    \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "property broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);                     \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)

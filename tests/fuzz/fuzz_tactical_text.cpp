@@ -1,6 +1,6 @@
-#include "fuzz_input.h"
 #include "conversions.h"
 #include "date_reader.h"
+#include "fuzz_input.h"
 #include "tactical_time.h"
 #include "time_reader.h"
 
@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto time = core::readClockTime(normal->time);
     const auto date = core::readDate(normal->date, year{2026});
     FUZZ_CHECK(time && time->hour == fields->hour && time->minute == fields->minute);
-    FUZZ_CHECK(date && date->ok() && int(unsigned(date->day())) == fields->day && int(unsigned(date->month())) == fields->month);
+    FUZZ_CHECK(date && date->ok() && int(unsigned(date->day())) == fields->day
+               && int(unsigned(date->month())) == fields->month);
 
     // Written again by the builder, the moment reads back to the same fields.
     const auto rewritten = core::writeTactical(*date, *time, core::MonthLanguage::German);

@@ -1,5 +1,5 @@
-#include "fuzz_input.h"
 #include "clock_text.h"
+#include "fuzz_input.h"
 #include "time_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
