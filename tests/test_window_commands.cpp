@@ -1,3 +1,4 @@
+#include "contrast.h"
 #include "examples.h"
 #include "window_fixture.h"
 
@@ -242,6 +243,30 @@ private slots:
         hover(window.get(), QPoint(2, 2));
         QCOMPARE(link()->palette().color(QPalette::WindowText), normal);
         QVERIFY(!link()->font().underline());
+    }
+
+    void litLinkReadsOnDarkWindow_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("black") << QColor(Qt::black);
+        QTest::newRow("dark grey") << QColor(0x20, 0x23, 0x26);
+        QTest::newRow("dim grey") << QColor(0x50, 0x50, 0x50);
+    }
+
+    void litLinkReadsOnDarkWindow()
+    {
+        QFETCH(QColor, background);
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QPalette dark = window->palette();
+        dark.setColor(QPalette::Window, background);
+        dark.setColor(QPalette::WindowText, Qt::white);
+        window->setPalette(dark);
+        hover(window.get(), QPoint(2, 2));
+        hover(link(), link()->rect().center());
+        const QColor lit = link()->palette().color(QPalette::WindowText);
+        QVERIFY(link()->font().underline());
+        QVERIFY(lit.blue() > lit.red() && lit.blue() > lit.green());
+        QVERIFY2(contrastRatio(lit, background) >= 4.5, qPrintable(QString::number(contrastRatio(lit, background))));
     }
 
     void linkOpensWebPage()

@@ -317,6 +317,9 @@ private slots:
         };
         for (const auto& [name, spoken] : names)
             QCOMPARE(QAccessible::queryAccessibleInterface(control(name))->text(QAccessible::Name), spoken);
+        QAccessibleInterface* self = QAccessible::queryAccessibleInterface(window.get());
+        QCOMPARE(self->role(), QAccessible::Window);
+        QCOMPARE(self->text(QAccessible::Name), u"- Umrechner taktische Zeit -"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(control("timeInput"))->text(QAccessible::Description),
                  u"Bitte im Format hh:mm:ss eingeben."_s);
     }

@@ -1,12 +1,14 @@
 #include "converter_window.h"
 
 #include "clock_text.h"
+#include "contrast.h"
 #include "conversions.h"
 #include "pictures.h"
 #include "status_bar.h"
 #include "tactical_time.h"
 #include "texts.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <mutex>
 
 namespace {
 
@@ -36,12 +40,23 @@ bool sameSecond(const core::Moment& a, const core::Moment& b)
         && a.time.second == b.time.second;
 }
 
+// A plain top-level widget is a "filler" to screen readers; this one is announced as a window, named by its
+// caption.
+QAccessibleInterface* windowAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ConverterWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 }  // namespace
 
 ConverterWindow::ConverterWindow(Services services, QWidget* parent)
     : QWidget(parent),
       services(services)
 {
+    static std::once_flag accessibleFactory;
+    std::call_once(accessibleFactory, [] { QAccessible::installFactory(windowAccessible); });
     createControls();
     connectHandlers();
     refreshStatus();
@@ -194,9 +209,10 @@ void ConverterWindow::setLinkLit(bool lit)
     // Every mouse move asks; only a change of look is worth a repaint.
     if (webLink->font().underline() == lit)
         return;
+    // Unlit, the link takes the window's own text colour again.
     QPalette palette;
     if (lit)
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+        palette.setColor(QPalette::WindowText, linkBlue(webLink->palette().color(QPalette::Window)));
     webLink->setPalette(palette);
     QFont font = webLink->font();
     font.setUnderline(lit);
