@@ -1,4 +1,5 @@
 #include "converter_window.h"
+#include "display_platform.h"
 #include "system_services.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     // wake-ups to each repaint for no gain at this size.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    preferXWaylandOnWayland(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("taktzeit"));
     QApplication::setApplicationVersion(QStringLiteral(TAKTZEIT_VERSION));

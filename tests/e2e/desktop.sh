@@ -4,13 +4,24 @@
 
 TITLE='- Umrechner taktische Zeit -'
 started_pids=()
+scratch=$(mktemp -d)
 
+# Ends what was started, the last first, each before the next: a server outlives its clients. A stopped
+# process is woken to take the signal; one that does not end within five seconds is killed.
 cleanup() {
-    for pid in "${started_pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
+    local pid
+    for ((i = ${#started_pids[@]} - 1; i >= 0; i--)); do
+        pid=${started_pids[i]}
+        kill -TERM "$pid" 2>/dev/null || continue
+        kill -CONT "$pid" 2>/dev/null || true
+        for _ in $(seq 100); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
-    [ -z "${program_log:-}" ] || rm -f "$program_log"
+    rm -rf "$scratch"
 }
 trap cleanup EXIT
 
@@ -42,7 +53,7 @@ start_desktop() {
 
 # Starts the program and sets WINDOW to its window, found by title. What it prints goes to program_log.
 start_program() {
-    program_log=$(mktemp)
+    program_log=$(mktemp -p "$scratch")
     "$@" >"$program_log" 2>&1 &
     program_pid=$!
     started_pids+=("$program_pid")
@@ -61,6 +72,11 @@ type_into() {
     click_at "$1" "$2"
     xdotool key --clearmodifiers ctrl+a BackSpace
     xdotool type --delay 20 "$3"
+}
+
+# The caption of a minimized window: a tactical time with German month names.
+caption_is_tactical() {
+    [[ "$(xdotool getwindowname "$WINDOW")" =~ ^[0-3][0-9][0-2][0-9][0-5][0-9](jan|feb|mär|apr|mai|jun|jul|aug|sep|okt|nov|dez)[0-9][0-9]$ ]]
 }
 
 clipboard() {

@@ -35,11 +35,8 @@ click_at "${TO_NORMAL_BUTTON[@]}"
 [ "$(field_text "${TACTICAL_RESULT[@]}")" = "141638okt09" ] || fail "result field changed"
 echo "ok: 010900mär2010 pasted from the clipboard reads back as 09:00 on 01.03.2010"
 
-minimized_caption() {
-    [[ "$(xdotool getwindowname "$WINDOW")" =~ ^[0-3][0-9][0-2][0-9][0-5][0-9](jan|feb|mär|apr|mai|jun|jul|aug|sep|okt|nov|dez)[0-9][0-9]$ ]]
-}
 xdotool windowminimize --sync "$WINDOW"
-wait_for "the tactical time in the caption" minimized_caption
+wait_for "the tactical time in the caption" caption_is_tactical
 echo "ok: minimized caption is $(xdotool getwindowname "$WINDOW")"
 
 xdotool windowactivate --sync "$WINDOW"

@@ -1,0 +1,64 @@
+#!/bin/bash
+# The real program in a headless GNOME Wayland session (mutter with XWayland), started and ended here.
+# Left to itself it runs through XWayland: an X window, centred, whose caption shows the tactical time
+# while it is minimized. A platform the user chose, or a session without XWayland, gets a native window.
+set -euo pipefail
+here=$(dirname "$0")
+program=$1
+source "$here/desktop.sh"
+
+# A session of its own: runtime directory, D-Bus session bus and compositor, ended by process id.
+export XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+dbus-daemon --session --nofork --print-address=3 3>"$scratch/bus" &
+started_pids+=($!)
+wait_for "the session bus" test -s "$scratch/bus"
+export DBUS_SESSION_BUS_ADDRESS=$(cat "$scratch/bus")
+mutter_log=$scratch/mutter.log
+mutter --wayland --headless --virtual-monitor 1280x1024 >"$mutter_log" 2>&1 &
+started_pids+=($!)
+wait_for "the compositor" grep -q "Using Wayland display name" "$mutter_log"
+wayland_display=$(sed -n "s/.*Using Wayland display name '\([^']*\)'.*/\1/p" "$mutter_log")
+x_display=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$mutter_log")
+[ -n "$x_display" ] || fail "mutter started no XWayland: $(cat "$mutter_log")"
+authority=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
+session=(env -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$wayland_display")
+export DISPLAY=$x_display XAUTHORITY=$authority
+echo "ok: mutter runs Wayland display $wayland_display with XWayland on $x_display"
+
+stop_program() {
+    kill "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+}
+
+# Left to itself, the program takes XWayland.
+start_program "${session[@]}" "$program"
+eval "$(xwininfo -id "$WINDOW" | sed -n 's/ *Absolute upper-left X: *\(.*\)/left=\1/p; s/ *Absolute upper-left Y: *\(.*\)/top=\1/p')"
+title_bar=$(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed -n 's/.*= *[0-9]*, *[0-9]*, *\([0-9]*\),.*/\1/p')
+# Centred as the program places it: the window manager adds its title bar above the centred client area.
+[ $((left - (1280 - 458) / 2)) -ge -2 ] && [ $((left - (1280 - 458) / 2)) -le 2 ] \
+    && [ $((top - (1024 - 388) / 2)) -ge 0 ] && [ $((top - (1024 - 388) / 2)) -le $((${title_bar:-0} + 2)) ] \
+    || fail "window at $left,$top on a 1280x1024 screen is not centred (title bar ${title_bar:-0})"
+echo "ok: an X window through XWayland, client area at $left,$top under a ${title_bar:-0}-pixel title bar"
+xdotool windowminimize --sync "$WINDOW"
+wait_for "the tactical time in the caption" caption_is_tactical
+echo "ok: minimized caption is $(xdotool getwindowname "$WINDOW")"
+xdotool windowactivate --sync "$WINDOW"
+wait_for "the title back" test "$(xdotool getwindowname "$WINDOW")" = "$TITLE"
+echo "ok: restored caption is the title"
+stop_program
+
+# A native Wayland window: the protocol log shows its toplevel and its title, and no X window has it.
+native_window() {
+    local log=$scratch/native.log
+    WAYLAND_DEBUG=client "$@" >"$log" 2>&1 &
+    program_pid=$!
+    started_pids+=("$program_pid")
+    wait_for "a native Wayland window" grep -q "xdg_toplevel@[0-9]*\.set_title(\"$TITLE\")" "$log"
+    ! xdotool search --name "^${TITLE}\$" >/dev/null || fail "an X window appeared"
+    stop_program
+}
+native_window "${session[@]}" QT_QPA_PLATFORM=wayland "$program"
+echo "ok: QT_QPA_PLATFORM=wayland set by the user gives a native Wayland window"
+native_window env -u DISPLAY "${session[@]}" "$program"
+echo "ok: without XWayland the program runs natively"
