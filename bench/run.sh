@@ -9,7 +9,7 @@ idle=${IDLE_SECONDS:-60}
 lag=${LAG_SECONDS:-600}
 
 if [ -z "${TAKTZEIT_BENCH_DISPLAY:-}" ]; then
-    "$root/scripts/install-dependencies" bench
+    "$root/scripts/install-dependencies" test bench
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTAKTZEIT_BENCH=ON >/dev/null
     cmake --build "$build" -j"$(nproc)" >/dev/null
     echo "machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)," \

@@ -10,7 +10,7 @@ default_output=$root/docs/screenshot.png
 [ "$SCALE" = 1 ] || default_output=$root/docs/screenshot-scale$SCALE.png
 output=${2:-$default_output}
 if [ -z "${TAKTZEIT_SCREENSHOT_DISPLAY:-}" ]; then
-    "$root/scripts/install-dependencies" screenshot
+    "$root/scripts/install-dependencies" test screenshot
     exec env TAKTZEIT_SCREENSHOT_DISPLAY=1 QT_SCALE_FACTOR="$SCALE" xvfb-run --auto-servernum \
         --server-args="-screen 0 1920x1200x24 -nolisten tcp" "$0" "$program" "$output"
 fi

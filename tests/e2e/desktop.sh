@@ -27,6 +27,9 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    for log in "$scratch"/*.log; do
+        [ -s "$log" ] && { echo "--- $(basename "$log"):"; tail -n 20 "$log"; } >&2
+    done
     exit 1
 }
 
@@ -46,7 +49,7 @@ window_manager_ready() {
 }
 
 start_desktop() {
-    openbox >/dev/null 2>&1 &
+    openbox >"$scratch/openbox.log" 2>&1 &
     started_pids+=($!)
     wait_for "the window manager" window_manager_ready
 }
