@@ -9,7 +9,7 @@ idle=${IDLE_SECONDS:-60}
 lag=${LAG_SECONDS:-600}
 
 if [ -z "${TAKTZEIT_BENCH_DISPLAY:-}" ]; then
-    "$root/scripts/install-dependencies" test bench
+    "$root/scripts/install-dependencies" test
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTAKTZEIT_BENCH=ON >/dev/null
     cmake --build "$build" -j"$(nproc)" >/dev/null
     echo "machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)," \
@@ -17,6 +17,9 @@ if [ -z "${TAKTZEIT_BENCH_DISPLAY:-}" ]; then
     echo
     echo "== a. conversions per second"
     "$build/bench/bench_conversions"
+    echo
+    echo "== f. the tactical input by the length of a pasted text (medians of 7 runs)"
+    "$build/bench/bench_paste_field" 2>/dev/null
     exec env TAKTZEIT_BENCH_DISPLAY=1 xvfb-run --auto-servernum \
         --server-args="-screen 0 1280x1024x24 -nolisten tcp" "$0"
 fi

@@ -16,10 +16,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TAKTZEIT_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAKTZEIT_APP_ID));
     SystemClock clock;
-    SystemClipboard clipboard;
+    const std::unique_ptr<Clipboard> clipboard = makeSystemClipboard();
     SystemMessageBoxes messageBoxes;
     SystemWebOpener webOpener;
-    ConverterWindow window(Services{clock, clipboard, messageBoxes, webOpener});
+    ConverterWindow window(Services{clock, *clipboard, messageBoxes, webOpener});
     window.show();
     return application.exec();
 }

@@ -24,9 +24,17 @@ public:
     mutable int reads = 0;
 };
 
+// Answers at once unless told to wait; then answer() or giveUp() gives the answer the test wants, when it wants.
 class FakeClipboard final : public Clipboard {
 public:
-    QString text() const override { return content; }
+    void requestText() override
+    {
+        ++requests;
+        if (answersAtOnce)
+            answer();
+    }
+    void answer() { emit textRead(content); }
+    void giveUp() { emit noAnswer(); }
     void setText(const QString& text) override
     {
         content = text;
@@ -34,6 +42,8 @@ public:
     }
 
     QString content;
+    bool answersAtOnce = true;
+    int requests = 0;
     int writes = 0;
 };
 

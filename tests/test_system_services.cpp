@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -21,7 +22,29 @@ private slots:
         clipboard.setText(u"141638okt09"_s);
         QCOMPARE(QApplication::clipboard()->text(QClipboard::Clipboard), u"141638okt09"_s);
         QApplication::clipboard()->setText(u"010900mär2010"_s, QClipboard::Clipboard);
-        QCOMPARE(clipboard.text(), u"010900mär2010"_s);
+        QSignalSpy read(&clipboard, &Clipboard::textRead);
+        clipboard.requestText();
+        QVERIFY(read.isEmpty());
+        QVERIFY(read.wait());
+        QCOMPARE(read.takeFirst().first().toString(), u"010900mär2010"_s);
+    }
+
+    void pasteTakesNoMoreThanTheLimit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qsizetype>("taken");
+        const QString plain(kClipboardTextLimit + 5, u'x');
+        QString pairAtTheLimit(kClipboardTextLimit - 1, u'x');
+        pairAtTheLimit += u"📻 und mehr"_s;
+        QTest::newRow("plain") << plain << kClipboardTextLimit;
+        QTest::newRow("surrogate pair at the limit") << pairAtTheLimit << kClipboardTextLimit - 1;
+    }
+
+    void pasteTakesNoMoreThanTheLimit()
+    {
+        QFETCH(QString, text);
+        QFETCH(qsizetype, taken);
+        QCOMPARE(boundedClipboardText(text), text.left(taken));
     }
 
     void messageBoxIsModalToItsOwner_data()

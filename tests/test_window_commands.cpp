@@ -189,8 +189,10 @@ private slots:
         QTest::addColumn<QString>("clipboard");
         QTest::newRow("empty clipboard") << QString();
         QTest::newRow("longer than the form") << u"141638okt2009 aus dem Funkbuch"_s;
+        QTest::newRow("as long as a paste may be") << QString(kClipboardTextLimit, u'1');
     }
 
+    // Whatever the clipboard gave lands whole; converting it reports bad input.
     void pasteTakesWholeClipboard()
     {
         QFETCH(QString, clipboard);
@@ -198,6 +200,36 @@ private slots:
         fakes->clipboard.content = clipboard;
         click("pasteButton");
         QCOMPARE(field("tacticalInput")->text(), clipboard);
+        click("toNormalButton");
+        verifyOneMessage(u"Bitte Eingaben überprüfen !!!"_s, MessageIcon::Critical);
+    }
+
+    void pasteWaitsForTheClipboardWithoutBlocking()
+    {
+        fakes->clipboard.answersAtOnce = false;
+        fakes->clipboard.content = u"141638okt2009"_s;
+        click("pasteButton");
+        click("pasteButton");
+        QCOMPARE(fakes->clipboard.requests, 1);
+        QVERIFY(field("tacticalInput")->text().isEmpty());
+        click("nowButton");
+        QCOMPARE(field("tacticalResult")->text(), u"081015dez26"_s);
+        fakes->clipboard.answer();
+        QCOMPARE(field("tacticalInput")->text(), u"141638okt2009"_s);
+        click("pasteButton");
+        QCOMPARE(fakes->clipboard.requests, 2);
+    }
+
+    void silentClipboardLeavesInputAndSaysSo()
+    {
+        fakes->clipboard.answersAtOnce = false;
+        type("tacticalInput", u"141638okt09"_s);
+        click("pasteButton");
+        fakes->clipboard.giveUp();
+        verifyOneMessage(u"Die Zwischenablage antwortet nicht."_s, MessageIcon::Information);
+        QCOMPARE(field("tacticalInput")->text(), u"141638okt09"_s);
+        click("pasteButton");
+        QCOMPARE(fakes->clipboard.requests, 2);
     }
 
     void longPasteCanBeShortenedButNotLengthened()

@@ -2,6 +2,7 @@
 
 #include "moment.h"
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
 
@@ -15,13 +16,24 @@ public:
     virtual core::Moment now() const = 0;
 };
 
-class Clipboard {
+// The most characters a paste takes from the clipboard: far more than any tactical time, few enough that the
+// field takes a keystroke in a few milliseconds (bench/bench_paste_field).
+inline constexpr qsizetype kClipboardTextLimit = 10000;
+
+class Clipboard : public QObject {
+    Q_OBJECT
+
 public:
-    virtual ~Clipboard() = default;
-    // The plain text on the clipboard, or the empty text when it holds none or cannot be read.
-    virtual QString text() const = 0;
+    // Asks for the plain text on the clipboard and returns at once. The answer comes later, through the
+    // event loop: textRead() with at most kClipboardTextLimit characters, empty when the clipboard holds no
+    // text, or noAnswer() when whoever holds the clipboard has not answered within a second.
+    virtual void requestText() = 0;
     // Replaces whatever the clipboard held by the text.
     virtual void setText(const QString& text) = 0;
+
+signals:
+    void textRead(const QString& text);
+    void noAnswer();
 };
 
 enum class MessageIcon { Critical, Information };

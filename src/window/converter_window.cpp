@@ -77,6 +77,8 @@ void ConverterWindow::connectHandlers()
     connect(toNormalButton, &QPushButton::clicked, this, &ConverterWindow::convertToNormal);
     connect(clearToNormalButton, &QPushButton::clicked, this, &ConverterWindow::clearToNormalInputs);
     connect(pasteButton, &QPushButton::clicked, this, &ConverterWindow::pasteTactical);
+    connect(&services.clipboard, &Clipboard::textRead, this, &ConverterWindow::takePastedText);
+    connect(&services.clipboard, &Clipboard::noAnswer, this, &ConverterWindow::reportSilentClipboard);
     connect(tacticalInput, &QLineEdit::textChanged, this,
             [this](const QString& text) { limitTacticalInput(text.size()); });
 }
@@ -151,11 +153,26 @@ void ConverterWindow::copyResult()
         services.clipboard.setText(tacticalResult->text());
 }
 
+// The clipboard answers later; a second click while it has not answered asks nothing more.
 void ConverterWindow::pasteTactical()
 {
-    const QString text = services.clipboard.text();
+    if (pasteUnanswered)
+        return;
+    pasteUnanswered = true;
+    services.clipboard.requestText();
+}
+
+void ConverterWindow::takePastedText(const QString& text)
+{
+    pasteUnanswered = false;
     limitTacticalInput(text.size());
     tacticalInput->setText(text);
+}
+
+void ConverterWindow::reportSilentClipboard()
+{
+    pasteUnanswered = false;
+    services.messageBoxes.show(this, texts::kTitle, texts::kClipboardSilent, MessageIcon::Information);
 }
 
 // Typing and pasting into the tactical input stop at its form's length, but a longer text the paste

@@ -55,6 +55,8 @@ private:
     void fillWithNow();
     void copyResult();
     void pasteTactical();
+    void takePastedText(const QString& text);
+    void reportSilentClipboard();
     void limitTacticalInput(qsizetype length);
     void clearToTacticalInputs();
     void clearToNormalInputs();
@@ -64,6 +66,7 @@ private:
 
     Services services;
     std::optional<core::Moment> lastShown;
+    bool pasteUnanswered = false;
 
     QGroupBox* toTacticalFrame = nullptr;
     QGroupBox* toNormalFrame = nullptr;

@@ -29,6 +29,7 @@ inline const QString kTacticalHint = QStringLiteral("Bitte im Format tthhmmMMMjj
 
 inline const QString kCheckInput = QStringLiteral("Bitte Eingaben überprüfen !!!");
 inline const QString kNoBrowser = QStringLiteral("Kein Internetbrowser installiert ?!");
+inline const QString kClipboardSilent = QStringLiteral("Die Zwischenablage antwortet nicht.");
 
 // What a screen reader speaks for controls whose caption alone would be ambiguous or missing.
 inline const QString kTimeInputName = QStringLiteral("Uhrzeit");

@@ -33,7 +33,8 @@ fail() {
     exit 1
 }
 
-# Polls a command until it succeeds; the desktop answers asynchronously.
+# Polls a command until it succeeds; the desktop answers asynchronously. A check that reads something anew
+# each time is given to eval in single quotes, so it is not expanded once when wait_for is called.
 wait_for() {
     local what=$1
     shift

@@ -23,8 +23,13 @@ type_into "${TIME_INPUT[@]}" "16:38:53"
 type_into "${DATE_INPUT[@]}" "14.10.2009"
 click_at "${TO_TACTICAL_BUTTON[@]}"
 click_at "${COPY_BUTTON[@]}"
-wait_for "the copied result" test "$(clipboard)" = "141638okt09"
+wait_for "the copied result" eval '[ "$(clipboard)" = 141638okt09 ]'
 echo "ok: 16:38:53 on 14.10.2009 converted and copied as 141638okt09"
+
+click_at "${PASTE_BUTTON[@]}"
+click_at "${TO_NORMAL_BUTTON[@]}"
+wait_for "its own copy read back" eval '[ "$(field_text "${TIME_RESULT[@]}")" = 16:38 ]'
+echo "ok: its own copy pasted back reads as 16:38"
 
 set_clipboard "010900mär2010"
 click_at "${PASTE_BUTTON[@]}"
@@ -40,7 +45,7 @@ wait_for "the tactical time in the caption" caption_is_tactical
 echo "ok: minimized caption is $(xdotool getwindowname "$WINDOW")"
 
 xdotool windowactivate --sync "$WINDOW"
-wait_for "the title back" test "$(xdotool getwindowname "$WINDOW")" = "$TITLE"
+wait_for "the title back" eval '[ "$(xdotool getwindowname "$WINDOW")" = "$TITLE" ]'
 echo "ok: restored caption is the title"
 
 xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
