@@ -10,8 +10,11 @@ int main(int argc, char* argv[])
     // wake-ups to each repaint for no gain at this size.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    preferXWaylandOnWayland(argc, argv);
+    const bool throughXWayland = preferXWaylandOnWayland(argc, argv);
     QApplication application(argc, argv);
+    // Programs started from here, the browser among them, choose their own platform again.
+    if (throughXWayland)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("taktzeit"));
     QApplication::setApplicationVersion(QStringLiteral(TAKTZEIT_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAKTZEIT_APP_ID));

@@ -39,8 +39,10 @@ bool xServerReachable()
 
 }  // namespace
 
-void preferXWaylandOnWayland(int argc, char* argv[])
+bool preferXWaylandOnWayland(int argc, char* argv[])
 {
-    if (!platformChosen(argc, argv) && waylandSession() && xServerReachable())
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (platformChosen(argc, argv) || !waylandSession() || !xServerReachable())
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
 }

@@ -3,5 +3,5 @@
 // On a Wayland session with an X server at hand (XWayland), runs the program through it: only an X client
 // can place its window in the centre and learn that it was minimized. A platform the user chose, with
 // QT_QPA_PLATFORM or -platform, always wins; without XWayland the program runs natively. Call before the
-// application object is made.
-void preferXWaylandOnWayland(int argc, char* argv[]);
+// application object is made; true when it chose XWayland, through QT_QPA_PLATFORM.
+bool preferXWaylandOnWayland(int argc, char* argv[]);
