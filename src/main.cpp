@@ -1,3 +1,4 @@
+#include "application_identity.h"
 #include "converter_window.h"
 #include "display_platform.h"
 #include "system_services.h"
@@ -12,12 +13,8 @@ int main(int argc, char* argv[])
         qputenv("QT_XCB_NO_MITSHM", "1");
     const bool throughXWayland = preferXWaylandOnWayland(argc, argv);
     QApplication application(argc, argv);
-    // Programs started from here, the browser among them, choose their own platform again.
-    if (throughXWayland)
-        qunsetenv("QT_QPA_PLATFORM");
-    QApplication::setApplicationName(QStringLiteral("taktzeit"));
-    QApplication::setApplicationVersion(QStringLiteral(TAKTZEIT_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral(TAKTZEIT_APP_ID));
+    forgetPreferredPlatform(throughXWayland);
+    nameApplication();
     SystemClock clock;
     const std::unique_ptr<Clipboard> clipboard = makeSystemClipboard();
     SystemMessageBoxes messageBoxes;

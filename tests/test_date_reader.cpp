@@ -44,6 +44,14 @@ private slots:
         QTest::newRow("leap day 2000") << u"29.02.2000"_s << 2000 << 2 << 29;
         QTest::newRow("earliest year") << u"01.01.1000"_s << 1000 << 1 << 1;
         QTest::newRow("latest year") << u"31.12.9999"_s << 9999 << 12 << 31;
+        // Every month written out, German and English, and the German "Sept".
+        const std::pair<QString, int> written[] = {
+            {u"Januar"_s, 1},    {u"January"_s, 1},  {u"Februar"_s, 2},  {u"February"_s, 2}, {u"April"_s, 4},
+            {u"Juni"_s, 6},      {u"June"_s, 6},     {u"Juli"_s, 7},     {u"July"_s, 7},     {u"August"_s, 8},
+            {u"September"_s, 9}, {u"Sept"_s, 9},     {u"Oktober"_s, 10}, {u"October"_s, 10}, {u"November"_s, 11},
+            {u"Dezember"_s, 12}, {u"December"_s, 12}};
+        for (const auto& [word, month] : written)
+            QTest::addRow("%s", qPrintable(word)) << u"14. "_s + word + u" 2009"_s << 2009 << month << 14;
     }
 
     void acceptsGermanForms()
@@ -95,7 +103,9 @@ private slots:
                                  u"14.10.2009x"_s,
                                  u"14"_s,
                                  u"14."_s,
-                                 u"111.10.2009"_s})
+                                 u"111.10.2009"_s,
+                                 u"014.10.2009"_s,
+                                 u"14.010.2009"_s})
             QTest::newRow(qPrintable(text)) << text;
     }
 

@@ -1,9 +1,14 @@
+#include "application_identity.h"
+#include "display_platform.h"
 #include "system_services.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
+#include <QFile>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -16,6 +21,108 @@ class SystemServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void clockReadsLocalTimeToTheMillisecond()
+    {
+        QDateTime before, read, after;
+        // Until the first reading is off the full second and all three fall in one second.
+        do {
+            before = QDateTime::currentDateTime();
+            const core::Moment now = SystemClock().now();
+            after = QDateTime::currentDateTime();
+            read = QDateTime(QDate(int(now.date.year()), unsigned(now.date.month()), unsigned(now.date.day())),
+                             QTime(now.time.hour, now.time.minute, now.time.second, now.millisecond));
+        } while (before.time().msec() == 0 || before.time().second() != after.time().second());
+        QVERIFY(before <= read && read <= after);
+    }
+
+    void namesItselfByItsApplicationId()
+    {
+        nameApplication();
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(TAKTZEIT_APP_ID));
+        QCOMPARE(QGuiApplication::applicationName(), u"taktzeit"_s);
+        QCOMPARE(QGuiApplication::applicationVersion(), u"6.00"_s);
+    }
+
+    // Empty columns are variables left unset; a local X server ":5" has its socket, ":6" has none.
+    void prefersXWaylandOnlyWhenNobodyChose_data()
+    {
+        QTest::addColumn<QByteArray>("platform");
+        QTest::addColumn<QByteArray>("session");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("argument");
+        QTest::addColumn<bool>("xwayland");
+        QTest::newRow("GNOME on Wayland") << ""_ba
+                                          << "wayland"_ba
+                                          << "wayland-0"_ba
+                                          << ":5"_ba
+                                          << ""_ba << true;
+        QTest::newRow("a Wayland display alone") << ""_ba
+                                                 << ""_ba
+                                                 << "wayland-0"_ba
+                                                 << ":5.0"_ba
+                                                 << ""_ba << true;
+        QTest::newRow("a remote X server") << ""_ba
+                                           << "wayland"_ba
+                                           << ""_ba
+                                           << "host:10.0"_ba
+                                           << ""_ba << true;
+        QTest::newRow("user chose Wayland") << "wayland"_ba
+                                            << "wayland"_ba
+                                            << "wayland-0"_ba
+                                            << ":5"_ba
+                                            << ""_ba << false;
+        QTest::newRow("-platform given") << ""_ba
+                                         << "wayland"_ba
+                                         << "wayland-0"_ba
+                                         << ":5"_ba
+                                         << "-platform"_ba << false;
+        QTest::newRow("no XWayland") << ""_ba
+                                     << "wayland"_ba
+                                     << "wayland-0"_ba
+                                     << ""_ba
+                                     << ""_ba << false;
+        QTest::newRow("X server without socket") << ""_ba
+                                                 << "wayland"_ba
+                                                 << "wayland-0"_ba
+                                                 << ":6"_ba
+                                                 << ""_ba << false;
+        QTest::newRow("an X11 session") << ""_ba
+                                        << "x11"_ba
+                                        << ""_ba
+                                        << ":5"_ba
+                                        << ""_ba << false;
+    }
+
+    void prefersXWaylandOnlyWhenNobodyChose()
+    {
+        QFETCH(QByteArray, platform);
+        QFETCH(QByteArray, session);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, argument);
+        QFETCH(bool, xwayland);
+        const QByteArray offscreen = qgetenv("QT_QPA_PLATFORM");
+        const auto setOrUnset = [](const char* name, const QByteArray& value) {
+            value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
+        };
+        setOrUnset("QT_QPA_PLATFORM", platform);
+        setOrUnset("XDG_SESSION_TYPE", session);
+        setOrUnset("WAYLAND_DISPLAY", wayland);
+        setOrUnset("DISPLAY", display);
+        QTemporaryDir sockets;
+        QVERIFY(QFile(sockets.filePath(u"X5"_s)).open(QIODevice::WriteOnly));
+        QByteArray program("taktzeit"), wanted("wayland");
+        char* arguments[] = {program.data(), argument.data(), wanted.data()};
+
+        QCOMPARE(preferXWaylandOnWayland(argument.isEmpty() ? 1 : 3, arguments, sockets.path()), xwayland);
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM"), xwayland ? "xcb"_ba : platform);
+        // What the browser started from the window inherits: the user's own choice, never the program's.
+        forgetPreferredPlatform(xwayland);
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM"), platform);
+        qputenv("QT_QPA_PLATFORM", offscreen);
+    }
+
     void clipboardIsTheClipboardNotTheSelection()
     {
         SystemClipboard clipboard;
@@ -33,11 +140,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<qsizetype>("taken");
-        const QString plain(kClipboardTextLimit + 5, u'x');
-        QString pairAtTheLimit(kClipboardTextLimit - 1, u'x');
+        // A paste takes at most 10,000 characters, as the README promises its users.
+        const QString plain(10005, u'x');
+        QString pairAtTheLimit(9999, u'x');
         pairAtTheLimit += u"📻 und mehr"_s;
-        QTest::newRow("plain") << plain << kClipboardTextLimit;
-        QTest::newRow("surrogate pair at the limit") << pairAtTheLimit << kClipboardTextLimit - 1;
+        QTest::newRow("plain") << plain << qsizetype(10000);
+        QTest::newRow("surrogate pair at the limit") << pairAtTheLimit << qsizetype(9999);
     }
 
     void pasteTakesNoMoreThanTheLimit()

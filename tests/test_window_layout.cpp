@@ -21,47 +21,62 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Window and controls as designed, in twips, containers first, the topmost of overlapping controls first.
+// Window and controls as designed, in twips, containers first, the topmost of overlapping controls first,
+// with the caption each shows (UTF-8).
 struct Placement {
     const char* name;
     const char* container;
     int left, top, width, height;
+    const char* caption;
 };
 
 constexpr Placement kPlacements[] = {
-    {"toNormalFrame", "converterWindow", 120, 3720, 6615, 1695},
-    {"pasteButton", "toNormalFrame", 3480, 240, 2775, 375},
-    {"clearToNormalButton", "toNormalFrame", 3480, 1200, 2775, 375},
-    {"toNormalButton", "toNormalFrame", 3480, 720, 2775, 375},
-    {"dateResult", "toNormalFrame", 1800, 1200, 1575, 285},
-    {"timeResult", "toNormalFrame", 1800, 720, 1575, 285},
-    {"tacticalInput", "toNormalFrame", 1800, 240, 1575, 285},
-    {"dateResultCaption", "toNormalFrame", 120, 1200, 975, 255},
-    {"tacticalInputCaption", "toNormalFrame", 120, 240, 1575, 255},
-    {"timeResultCaption", "toNormalFrame", 120, 720, 1215, 255},
-    {"monthNamesFrame", "converterWindow", 120, 120, 3615, 1095},
-    {"englishMonthsOption", "monthNamesFrame", 120, 720, 1695, 255},
-    {"germanMonthsOption", "monthNamesFrame", 120, 360, 2295, 195},
-    {"makerFrame", "converterWindow", 3840, 120, 2895, 1095},
-    {"logo", "makerFrame", 120, 360, 540, 540},
-    {"webLink", "makerFrame", 720, 480, 2055, 375},
-    {"copyButton", "converterWindow", 3600, 2520, 2775, 375},
-    {"toTacticalFrame", "converterWindow", 120, 1320, 6615, 2175},
-    {"clearToTacticalButton", "toTacticalFrame", 3480, 1680, 2775, 375},
-    {"nowButton", "toTacticalFrame", 3480, 240, 2775, 375},
-    {"timeInput", "toTacticalFrame", 1800, 240, 1575, 285},
-    {"dateInput", "toTacticalFrame", 1800, 720, 1575, 285},
-    {"tacticalResult", "toTacticalFrame", 1800, 1200, 1575, 285},
-    {"toTacticalButton", "toTacticalFrame", 3480, 720, 2775, 375},
-    {"timeInputCaption", "toTacticalFrame", 120, 240, 1215, 255},
-    {"tacticalResultCaption", "toTacticalFrame", 120, 1200, 1575, 255},
-    {"dateInputCaption", "toTacticalFrame", 120, 720, 975, 255},
-    {"statusBar", "converterWindow", 0, 5565, 6870, 255},
+    {"toNormalFrame", "converterWindow", 120, 3720, 6615, 1695, "taktische Zeit in normale Zeit"},
+    {"pasteButton", "toNormalFrame", 3480, 240, 2775, 375, "Aus der Zwischenablage einfügen"},
+    {"clearToNormalButton", "toNormalFrame", 3480, 1200, 2775, 375, "Eingaben löschen"},
+    {"toNormalButton", "toNormalFrame", 3480, 720, 2775, 375, "Umrechnen"},
+    {"dateResult", "toNormalFrame", 1800, 1200, 1575, 285, ""},
+    {"timeResult", "toNormalFrame", 1800, 720, 1575, 285, ""},
+    {"tacticalInput", "toNormalFrame", 1800, 240, 1575, 285, ""},
+    {"dateResultCaption", "toNormalFrame", 120, 1200, 975, 255, "Datum:"},
+    {"tacticalInputCaption", "toNormalFrame", 120, 240, 1575, 255, "taktische Zeit:"},
+    {"timeResultCaption", "toNormalFrame", 120, 720, 1215, 255, "Uhrzeit:"},
+    {"monthNamesFrame", "converterWindow", 120, 120, 3615, 1095, "Anzeigen mit deutschen / englischen Monaten"},
+    {"englishMonthsOption", "monthNamesFrame", 120, 720, 1695, 255, "englische Monate"},
+    {"germanMonthsOption", "monthNamesFrame", 120, 360, 2295, 195, "deutsche Monate"},
+    {"makerFrame", "converterWindow", 3840, 120, 2895, 1095, ""},
+    {"logo", "makerFrame", 120, 360, 540, 540, ""},
+    {"webLink", "makerFrame", 720, 480, 2055, 375, TAKTZEIT_WEB_ADDRESS},
+    {"copyButton", "converterWindow", 3600, 2520, 2775, 375, "In die Zwischenablage kopieren"},
+    {"toTacticalFrame", "converterWindow", 120, 1320, 6615, 2175, "normale Zeit in taktische Zeit"},
+    {"clearToTacticalButton", "toTacticalFrame", 3480, 1680, 2775, 375, "Eingaben löschen"},
+    {"nowButton", "toTacticalFrame", 3480, 240, 2775, 375, "Jetzt"},
+    {"timeInput", "toTacticalFrame", 1800, 240, 1575, 285, ""},
+    {"dateInput", "toTacticalFrame", 1800, 720, 1575, 285, ""},
+    {"tacticalResult", "toTacticalFrame", 1800, 1200, 1575, 285, ""},
+    {"toTacticalButton", "toTacticalFrame", 3480, 720, 2775, 375, "Umrechnen"},
+    {"timeInputCaption", "toTacticalFrame", 120, 240, 1215, 255, "Uhrzeit:"},
+    {"tacticalResultCaption", "toTacticalFrame", 120, 1200, 1575, 255, "taktische Zeit:"},
+    {"dateInputCaption", "toTacticalFrame", 120, 720, 975, 255, "Datum:"},
+    {"statusBar", "converterWindow", 0, 5565, 6870, 255, ""},
 };
 
 QRect pixels(int left, int top, int width, int height)
 {
     return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+QString captionOf(QWidget* control)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(control))
+        return frame->title();
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* field = qobject_cast<QLineEdit*>(control))
+        return field->text();
+    return QString();
 }
 
 }  // namespace
@@ -89,9 +104,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
         for (const Placement& p : kPlacements)
-            QTest::newRow(p.name) << QString(p.name) << QString(p.container)
-                                  << pixels(p.left, p.top, p.width, p.height);
+            QTest::newRow(p.name) << QString(p.name) << QString(p.container) << pixels(p.left, p.top, p.width, p.height)
+                                  << QString::fromUtf8(p.caption);
     }
 
     void placesEveryControl()
@@ -99,9 +115,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, container);
         QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
         QWidget* widget = control(name);
         QCOMPARE(widget->parentWidget()->objectName(), container);
         QCOMPARE(widget->geometry(), geometry);
+        QCOMPARE(captionOf(widget), caption);
         QVERIFY(widget->isVisible());
     }
 

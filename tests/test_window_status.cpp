@@ -92,6 +92,9 @@ private slots:
         window->refreshStatus();
         QVERIFY(panel(StatusPanel::Time).isEmpty());
         QCOMPARE(timer()->interval(), 4);
+        fakes->clock.set(2009, 10, 14, 16, 38, 56, 2);
+        window->refreshStatus();
+        QCOMPARE(panel(StatusPanel::Time), u"16:38:56 Uhr"_s);
     }
 
     void minimizedCaptionShowsTacticalTime()

@@ -25,7 +25,7 @@ bool waylandSession()
 }
 
 // A local display (":0", ":1.0") answers on its socket; a remote one ("host:10.0") is taken on trust.
-bool xServerReachable()
+bool xServerReachable(const QString& xSocketDirectory)
 {
     const QString display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty())
@@ -34,15 +34,21 @@ bool xServerReachable()
         return true;
     const QString number = display.mid(1).section(QLatin1Char('.'), 0, 0);
     std::error_code error;
-    return std::filesystem::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number).toStdString(), error);
+    return std::filesystem::exists(QStringLiteral("%1/X%2").arg(xSocketDirectory, number).toStdString(), error);
 }
 
 }  // namespace
 
-bool preferXWaylandOnWayland(int argc, char* argv[])
+bool preferXWaylandOnWayland(int argc, char* argv[], const QString& xSocketDirectory)
 {
-    if (platformChosen(argc, argv) || !waylandSession() || !xServerReachable())
+    if (platformChosen(argc, argv) || !waylandSession() || !xServerReachable(xSocketDirectory))
         return false;
     qputenv("QT_QPA_PLATFORM", "xcb");
     return true;
+}
+
+void forgetPreferredPlatform(bool preferred)
+{
+    if (preferred)
+        qunsetenv("QT_QPA_PLATFORM");
 }

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kDeadlineMs = 1000;
 // UTF-8 takes at most four bytes a character, so this many bytes always hold as many characters as a paste
 // may take.
 constexpr qsizetype kByteLimit = 4 * kClipboardTextLimit;
@@ -27,7 +26,7 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
 
 }  // namespace
 
-X11Clipboard::X11Clipboard(xcb_connection_t* connection)
+X11Clipboard::X11Clipboard(xcb_connection_t* connection, std::chrono::milliseconds timeToAnswer)
     : connection(connection),
       clipboardAtom(internAtom(connection, "CLIPBOARD")),
       utf8Atom(internAtom(connection, "UTF8_STRING")),
@@ -35,7 +34,7 @@ X11Clipboard::X11Clipboard(xcb_connection_t* connection)
       propertyAtom(internAtom(connection, "TAKTZEIT_PASTE"))
 {
     deadline.setSingleShot(true);
-    deadline.setInterval(kDeadlineMs);
+    deadline.setInterval(timeToAnswer);
     connect(&deadline, &QTimer::timeout, this, [this] {
         endRead();
         emit noAnswer();

@@ -102,9 +102,16 @@ set_clipboard() {
     fail "the clipboard does not take '$1'; it holds '$(clipboard)'"
 }
 
-# The text of a field, read by selecting it and copying it as a user would.
+# The text of a field, read by selecting it and copying it as a user would. The clipboard holds a marker
+# first, so a copy that does not happen fails instead of giving what the clipboard held before.
 field_text() {
+    local marker="(vor dem Kopieren)"
+    set_clipboard "$marker"
     click_at "$1" "$2"
     xdotool key --clearmodifiers ctrl+a ctrl+c
-    clipboard
+    for _ in $(seq 30); do
+        [ "$(clipboard)" != "$marker" ] && { clipboard; return 0; }
+        sleep 0.1
+    done
+    fail "copying the field at $1,$2 left the clipboard as it was"
 }
