@@ -12,7 +12,8 @@
 
 namespace {
 
-class RecordingClock final : public Clock {
+// The real desktop, with every reading of its clock kept.
+class RecordingDesktop final : public form::Desktop {
 public:
     core::Moment now() const override
     {
@@ -20,8 +21,11 @@ public:
         readings.push_back(moment);
         return moment;
     }
+    void copy(std::u16string_view text) override { real.copy(text); }
+    void requestPaste(form::PasteAnswer answer) override { real.requestPaste(std::move(answer)); }
+    bool openWebAddress(std::u16string_view address) override { return real.openWebAddress(address); }
 
-    SystemClock real;
+    SystemDesktop real;
     mutable std::vector<core::Moment> readings;
 };
 
@@ -38,11 +42,9 @@ int main(int argc, char* argv[])
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 600;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    RecordingClock clock;
-    SystemClipboard clipboard;
+    RecordingDesktop desktop;
     SystemMessageBoxes messageBoxes;
-    SystemWebOpener webOpener;
-    ConverterWindow window(Services{clock, clipboard, messageBoxes, webOpener});
+    ConverterWindow window(desktop, messageBoxes);
     window.show();
     QTimer::singleShot(seconds * 1000, &application, &QApplication::quit);
     application.exec();
@@ -50,14 +52,14 @@ int main(int argc, char* argv[])
     // The first reading is the one at load; every later one is a tick of the timer.
     std::vector<int> lags;
     int skipped = 0, early = 0;
-    for (std::size_t i = 1; i < clock.readings.size(); ++i) {
-        const long long step = secondsSinceEpoch(clock.readings[i]) - secondsSinceEpoch(clock.readings[i - 1]);
+    for (std::size_t i = 1; i < desktop.readings.size(); ++i) {
+        const long long step = secondsSinceEpoch(desktop.readings[i]) - secondsSinceEpoch(desktop.readings[i - 1]);
         if (step == 0) {
             ++early;
             continue;
         }
         skipped += static_cast<int>(step - 1);
-        lags.push_back(clock.readings[i].millisecond);
+        lags.push_back(desktop.readings[i].millisecond);
     }
     if (lags.empty())
         return 1;

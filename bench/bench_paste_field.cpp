@@ -38,11 +38,9 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    SystemClock clock;
-    SystemClipboard clipboard;
+    SystemDesktop desktop;
     SystemMessageBoxes messageBoxes;
-    SystemWebOpener webOpener;
-    ConverterWindow window(Services{clock, clipboard, messageBoxes, webOpener});
+    ConverterWindow window(desktop, messageBoxes);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

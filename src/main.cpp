@@ -15,11 +15,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     forgetPreferredPlatform(throughXWayland);
     nameApplication();
-    SystemClock clock;
-    const std::unique_ptr<Clipboard> clipboard = makeSystemClipboard();
+    SystemDesktop desktop;
     SystemMessageBoxes messageBoxes;
-    SystemWebOpener webOpener;
-    ConverterWindow window(Services{clock, *clipboard, messageBoxes, webOpener});
+    ConverterWindow window(desktop, messageBoxes);
     window.show();
     return application.exec();
 }

@@ -2,18 +2,45 @@
 
 #include "moment.h"
 
-#include <QString>
-#include <QTest>
-
 #include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
 
-// Tables that more than one test program checks against: the month names, the moments the builder writes,
-// and the examples of both conversions.
+// Tables that more than one test program checks against, in plain C++ so that every window's tests can use
+// them: the month names, the moments the builder writes, and the examples of both conversions.
 
-inline const char16_t* const kGermanMonthNames[12] = {u"jan", u"feb", u"mär", u"apr", u"mai", u"jun",
-                                                      u"jul", u"aug", u"sep", u"okt", u"nov", u"dez"};
+inline const char16_t* const kGermanMonthNames[12] = {u"jan", u"feb", u"m\u00e4r", u"apr", u"mai", u"jun",
+                                                      u"jul", u"aug", u"sep",      u"okt", u"nov", u"dez"};
 inline const char16_t* const kEnglishMonthNames[12] = {u"jan", u"feb", u"mar", u"apr", u"may", u"jun",
                                                        u"jul", u"aug", u"sep", u"oct", u"nov", u"dec"};
+
+// A text as UTF-8, for names and failure messages.
+inline std::string utf8(std::u16string_view text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xd800 && c < 0xdc00 && i + 1 < text.size())
+            c = 0x10000 + ((c - 0xd800) << 10) + (text[++i] - 0xdc00);
+        if (c < 0x80) {
+            bytes += char(c);
+        } else if (c < 0x800) {
+            bytes += {char(0xc0 | c >> 6), char(0x80 | (c & 0x3f))};
+        } else if (c < 0x10000) {
+            bytes += {char(0xe0 | c >> 12), char(0x80 | (c >> 6 & 0x3f)), char(0x80 | (c & 0x3f))};
+        } else {
+            bytes += {char(0xf0 | c >> 18), char(0x80 | (c >> 12 & 0x3f)), char(0x80 | (c >> 6 & 0x3f)),
+                      char(0x80 | (c & 0x3f))};
+        }
+    }
+    return bytes;
+}
+
+inline core::Moment momentAt(int y, unsigned m, unsigned d, int hour, int minute, int second, int millisecond = 0)
+{
+    return core::Moment{std::chrono::year{y} / m / d, core::ClockTime{hour, minute, second}, millisecond};
+}
 
 // Moments of the clock and the texts written for them: the tactical time (German months) and the clock texts.
 struct BuilderExample {
@@ -24,13 +51,8 @@ struct BuilderExample {
     const char16_t* date;
 };
 
-inline core::Moment momentAt(int y, unsigned m, unsigned d, int hour, int minute, int second)
-{
-    return core::Moment{std::chrono::year{y} / m / d, core::ClockTime{hour, minute, second}, 0};
-}
-
 inline const BuilderExample kBuilderExamples[] = {
-    {"leading zeros, German March", momentAt(2009, 3, 5, 8, 7, 59), u"050807mär09", u"08:07:59", u"05.03.2009"},
+    {"leading zeros, German March", momentAt(2009, 3, 5, 8, 7, 59), u"050807m\u00e4r09", u"08:07:59", u"05.03.2009"},
     {"day 10 unpadded, midnight", momentAt(2010, 12, 10, 0, 0, 0), u"100000dez10", u"00:00:00", u"10.12.2010"},
     {"last minute of May", momentAt(2009, 5, 31, 23, 59, 0), u"312359mai09", u"23:59:00", u"31.05.2009"},
     {"year 2000", momentAt(2000, 1, 1, 12, 30, 0), u"011230jan00", u"12:30:00", u"01.01.2000"},
@@ -38,82 +60,74 @@ inline const BuilderExample kBuilderExamples[] = {
     {"day 9 padded", momentAt(2026, 12, 9, 9, 5, 3), u"090905dez26", u"09:05:03", u"09.12.2026"},
 };
 
-// The rows of a data-driven test over the builder examples: one column "example", the index into the table.
-inline void addBuilderExampleRows()
-{
-    QTest::addColumn<int>("example");
-    for (int index = 0; index < int(std::size(kBuilderExamples)); ++index)
-        QTest::newRow(kBuilderExamples[index].name) << index;
-}
+// A typed time and date and the tactical time they give with German and with English month names. A date
+// without a year is in 2026.
+struct NormalToTacticalExample {
+    std::string name;
+    std::u16string time, date, german, english;
+};
 
-// Rows "time", "date", "german", "english": a typed time and date and the tactical time they give with
-// German and with English month names. A date without a year is in 2026.
-inline void addNormalToTacticalRows()
+inline std::vector<NormalToTacticalExample> normalToTacticalExamples()
 {
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("german");
-    QTest::addColumn<QString>("english");
-    const auto row = [](const char* name, const char16_t* time, const char16_t* date, const char16_t* german,
-                        const char16_t* english) {
-        QTest::newRow(name) << QString::fromUtf16(time) << QString::fromUtf16(date) << QString::fromUtf16(german)
-                            << QString::fromUtf16(english);
+    std::vector<NormalToTacticalExample> examples{
+        {"typical", u"16:38:53", u"14.10.2009", u"141638okt09", u"141638oct09"},
+        {"March, leading zeros", u"08:07", u"05.03.2009", u"050807m\u00e4r09", u"050807mar09"},
+        {"day 9 padded", u"12:00", u"9.1.2010", u"091200jan10", u"091200jan10"},
+        {"day 10 as it is", u"12:00", u"10.1.2010", u"101200jan10", u"101200jan10"},
+        {"one-digit hour padded", u"8:05", u"14.10.2009", u"140805okt09", u"140805oct09"},
+        {"no colon", u"1638", u"14.10.2009", u"141638okt09", u"141638oct09"},
+        {"seconds never round up", u"16:38:59", u"14.10.2009", u"141638okt09", u"141638oct09"},
+        {"white space around both", u" 16:38 ", u" 14.10.2009\n", u"141638okt09", u"141638oct09"},
+        {"written month, year 2000", u"00:00", u"1. Mai 2000", u"010000mai00", u"010000may00"},
+        {"two-digit year", u"23:59:59", u"31.12.99", u"312359dez99", u"312359dec99"},
+        {"without a year", u"10:00", u"24.12.", u"241000dez26", u"241000dec26"},
+        {"short hour, date without year", u"8:05", u"24.12.", u"240805dez26", u"240805dec26"},
     };
-    row("typical", u"16:38:53", u"14.10.2009", u"141638okt09", u"141638oct09");
-    row("March, leading zeros", u"08:07", u"05.03.2009", u"050807mär09", u"050807mar09");
-    row("day 9 padded", u"12:00", u"9.1.2010", u"091200jan10", u"091200jan10");
-    row("day 10 as it is", u"12:00", u"10.1.2010", u"101200jan10", u"101200jan10");
-    row("one-digit hour padded", u"8:05", u"14.10.2009", u"140805okt09", u"140805oct09");
-    row("no colon", u"1638", u"14.10.2009", u"141638okt09", u"141638oct09");
-    row("seconds never round up", u"16:38:59", u"14.10.2009", u"141638okt09", u"141638oct09");
-    row("white space around both", u" 16:38 ", u" 14.10.2009\n", u"141638okt09", u"141638oct09");
-    row("written month, year 2000", u"00:00", u"1. Mai 2000", u"010000mai00", u"010000may00");
-    row("two-digit year", u"23:59:59", u"31.12.99", u"312359dez99", u"312359dec99");
-    row("without a year", u"10:00", u"24.12.", u"241000dez26", u"241000dec26");
-    row("short hour, date without year", u"8:05", u"24.12.", u"240805dez26", u"240805dec26");
     for (int month = 1; month <= 12; ++month) {
-        QTest::addRow("month %d", month) << QStringLiteral("16:38") << QStringLiteral("14.%1.2009").arg(month)
-                                         << QStringLiteral("141638") + QString::fromUtf16(kGermanMonthNames[month - 1])
-                + QStringLiteral("09")
-                                         << QStringLiteral("141638") + QString::fromUtf16(kEnglishMonthNames[month - 1])
-                + QStringLiteral("09");
+        const std::u16string number =
+            month < 10 ? std::u16string{char16_t(u'0' + month)} : std::u16string{u'1', char16_t(u'0' + month - 10)};
+        examples.push_back({"month " + std::to_string(month), u"16:38", u"14." + number + u".2009",
+                            u"141638" + std::u16string(kGermanMonthNames[month - 1]) + u"09",
+                            u"141638" + std::u16string(kEnglishMonthNames[month - 1]) + u"09"});
     }
+    return examples;
 }
 
-// Rows "tactical", "time", "date": a tactical time text and the time and date it reads back to.
-inline void addTacticalToNormalRows()
+// A tactical time text and the time and date it reads back to.
+struct TacticalToNormalExample {
+    std::string name;
+    std::u16string tactical, time, date;
+};
+
+inline std::vector<TacticalToNormalExample> tacticalToNormalExamples()
 {
-    QTest::addColumn<QString>("tactical");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("date");
-    const auto row = [](const char* name, const char16_t* tactical, const char16_t* time, const char16_t* date) {
-        QTest::newRow(name) << QString::fromUtf16(tactical) << QString::fromUtf16(time) << QString::fromUtf16(date);
+    std::vector<TacticalToNormalExample> examples{
+        {"four-digit year", u"141638okt2009", u"16:38", u"14.10.2009"},
+        {"two-digit year", u"141638okt09", u"16:38", u"14.10.09"},
+        {"German M\u00e4rz", u"010900m\u00e4r2010", u"09:00", u"01.03.2010"},
+        {"English March", u"010900mar2010", u"09:00", u"01.03.2010"},
+        {"Mrz", u"010900mrz2010", u"09:00", u"01.03.2010"},
+        {"capitalised", u"141638Okt2009", u"16:38", u"14.10.2009"},
+        {"upper case", u"141638OKT2009", u"16:38", u"14.10.2009"},
+        {"upper case umlaut", u"010900M\u00c4R10", u"09:00", u"01.03.10"},
+        {"mixed case English", u"010900mAy10", u"09:00", u"01.05.10"},
+        {"pasted with a line break", u" 141638okt2009\r\n", u"16:38", u"14.10.2009"},
+        {"trailing no-break space", u"141638okt2009\u00a0", u"16:38", u"14.10.2009"},
+        {"midnight", u"310000dez99", u"00:00", u"31.12.99"},
+        {"last minute", u"312359dec1999", u"23:59", u"31.12.1999"},
+        {"leap day, four digits", u"291200feb2008", u"12:00", u"29.02.2008"},
+        {"leap day 2000", u"291200feb2000", u"12:00", u"29.02.2000"},
+        {"leap day, two digits", u"291200feb08", u"12:00", u"29.02.08"},
+        {"leap day, 00", u"291200feb00", u"12:00", u"29.02.00"},
     };
-    row("four-digit year", u"141638okt2009", u"16:38", u"14.10.2009");
-    row("two-digit year", u"141638okt09", u"16:38", u"14.10.09");
-    row("German März", u"010900mär2010", u"09:00", u"01.03.2010");
-    row("English March", u"010900mar2010", u"09:00", u"01.03.2010");
-    row("Mrz", u"010900mrz2010", u"09:00", u"01.03.2010");
-    row("capitalised", u"141638Okt2009", u"16:38", u"14.10.2009");
-    row("upper case", u"141638OKT2009", u"16:38", u"14.10.2009");
-    row("upper case umlaut", u"010900MÄR10", u"09:00", u"01.03.10");
-    row("mixed case English", u"010900mAy10", u"09:00", u"01.05.10");
-    row("pasted with a line break", u" 141638okt2009\r\n", u"16:38", u"14.10.2009");
-    row("trailing no-break space", u"141638okt2009\u00a0", u"16:38", u"14.10.2009");
-    row("midnight", u"310000dez99", u"00:00", u"31.12.99");
-    row("last minute", u"312359dec1999", u"23:59", u"31.12.1999");
-    row("leap day, four digits", u"291200feb2008", u"12:00", u"29.02.2008");
-    row("leap day 2000", u"291200feb2000", u"12:00", u"29.02.2000");
-    row("leap day, two digits", u"291200feb08", u"12:00", u"29.02.08");
-    row("leap day, 00", u"291200feb00", u"12:00", u"29.02.00");
     // Every name the reader knows, German and English, in the order of the month tables.
     for (int month = 1; month <= 12; ++month) {
-        const QString german = QString::fromUtf16(kGermanMonthNames[month - 1]);
-        const QString english = QString::fromUtf16(kEnglishMonthNames[month - 1]);
-        for (const QString& name : german == english ? QStringList{german} : QStringList{german, english}) {
-            QTest::addRow("name %s", qPrintable(name))
-                << QStringLiteral("011200") + name + QStringLiteral("2009") << QStringLiteral("12:00")
-                << QStringLiteral("01.%1.2009").arg(month, 2, 10, QChar(u'0'));
-        }
+        const std::u16string german = kGermanMonthNames[month - 1];
+        const std::u16string english = kEnglishMonthNames[month - 1];
+        const std::u16string date =
+            std::u16string(u"01.") + char16_t(u'0' + month / 10) + char16_t(u'0' + month % 10) + u".2009";
+        for (const std::u16string& name : german == english ? std::vector{german} : std::vector{german, english})
+            examples.push_back({"name " + utf8(name), u"011200" + name + u"2009", u"12:00", date});
     }
+    return examples;
 }

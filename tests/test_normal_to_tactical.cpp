@@ -1,5 +1,5 @@
 #include "conversions.h"
-#include "examples.h"
+#include "example_rows.h"
 #include "time_reader.h"
 
 #include <QTest>

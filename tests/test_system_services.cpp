@@ -27,7 +27,7 @@ private slots:
         // Until the first reading is off the full second and all three fall in one second.
         do {
             before = QDateTime::currentDateTime();
-            const core::Moment now = SystemClock().now();
+            const core::Moment now = SystemDesktop().now();
             after = QDateTime::currentDateTime();
             read = QDateTime(QDate(int(now.date.year()), unsigned(now.date.month()), unsigned(now.date.day())),
                              QTime(now.time.hour, now.time.minute, now.time.second, now.millisecond));
@@ -125,15 +125,15 @@ private slots:
 
     void clipboardIsTheClipboardNotTheSelection()
     {
-        SystemClipboard clipboard;
-        clipboard.setText(u"141638okt09"_s);
+        SystemDesktop desktop;
+        desktop.copy(u"141638okt09");
         QCOMPARE(QApplication::clipboard()->text(QClipboard::Clipboard), u"141638okt09"_s);
         QApplication::clipboard()->setText(u"010900mär2010"_s, QClipboard::Clipboard);
-        QSignalSpy read(&clipboard, &Clipboard::textRead);
-        clipboard.requestText();
-        QVERIFY(read.isEmpty());
-        QVERIFY(read.wait());
-        QCOMPARE(read.takeFirst().first().toString(), u"010900mär2010"_s);
+        std::optional<std::optional<std::u16string>> answer;
+        desktop.requestPaste([&](std::optional<std::u16string> text) { answer = text; });
+        QVERIFY(!answer);
+        QTRY_VERIFY(answer);
+        QCOMPARE(answer->value_or(u"(no answer)"), u"010900mär2010");
     }
 
     void pasteTakesNoMoreThanTheLimit_data()
@@ -157,15 +157,15 @@ private slots:
 
     void messageBoxIsModalToItsOwner_data()
     {
-        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<form::MessageIcon>("icon");
         QTest::addColumn<QMessageBox::Icon>("shown");
-        QTest::newRow("critical") << MessageIcon::Critical << QMessageBox::Critical;
-        QTest::newRow("information") << MessageIcon::Information << QMessageBox::Information;
+        QTest::newRow("critical") << form::MessageIcon::Critical << QMessageBox::Critical;
+        QTest::newRow("information") << form::MessageIcon::Information << QMessageBox::Information;
     }
 
     void messageBoxIsModalToItsOwner()
     {
-        QFETCH(MessageIcon, icon);
+        QFETCH(form::MessageIcon, icon);
         QFETCH(QMessageBox::Icon, shown);
         QWidget owner;
         owner.show();

@@ -1,5 +1,5 @@
 #include "conversions.h"
-#include "examples.h"
+#include "example_rows.h"
 #include "tactical_time.h"
 
 #include <QTest>

@@ -1,3 +1,4 @@
+#include "designed_form.h"
 #include "status_bar.h"
 #include "window_fixture.h"
 
@@ -20,46 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Window and controls as designed, in twips, containers first, the topmost of overlapping controls first,
-// with the caption each shows (UTF-8).
-struct Placement {
-    const char* name;
-    const char* container;
-    int left, top, width, height;
-    const char* caption;
-};
-
-constexpr Placement kPlacements[] = {
-    {"toNormalFrame", "converterWindow", 120, 3720, 6615, 1695, "taktische Zeit in normale Zeit"},
-    {"pasteButton", "toNormalFrame", 3480, 240, 2775, 375, "Aus der Zwischenablage einfügen"},
-    {"clearToNormalButton", "toNormalFrame", 3480, 1200, 2775, 375, "Eingaben löschen"},
-    {"toNormalButton", "toNormalFrame", 3480, 720, 2775, 375, "Umrechnen"},
-    {"dateResult", "toNormalFrame", 1800, 1200, 1575, 285, ""},
-    {"timeResult", "toNormalFrame", 1800, 720, 1575, 285, ""},
-    {"tacticalInput", "toNormalFrame", 1800, 240, 1575, 285, ""},
-    {"dateResultCaption", "toNormalFrame", 120, 1200, 975, 255, "Datum:"},
-    {"tacticalInputCaption", "toNormalFrame", 120, 240, 1575, 255, "taktische Zeit:"},
-    {"timeResultCaption", "toNormalFrame", 120, 720, 1215, 255, "Uhrzeit:"},
-    {"monthNamesFrame", "converterWindow", 120, 120, 3615, 1095, "Anzeigen mit deutschen / englischen Monaten"},
-    {"englishMonthsOption", "monthNamesFrame", 120, 720, 1695, 255, "englische Monate"},
-    {"germanMonthsOption", "monthNamesFrame", 120, 360, 2295, 195, "deutsche Monate"},
-    {"makerFrame", "converterWindow", 3840, 120, 2895, 1095, ""},
-    {"logo", "makerFrame", 120, 360, 540, 540, ""},
-    {"webLink", "makerFrame", 720, 480, 2055, 375, TAKTZEIT_WEB_ADDRESS},
-    {"copyButton", "converterWindow", 3600, 2520, 2775, 375, "In die Zwischenablage kopieren"},
-    {"toTacticalFrame", "converterWindow", 120, 1320, 6615, 2175, "normale Zeit in taktische Zeit"},
-    {"clearToTacticalButton", "toTacticalFrame", 3480, 1680, 2775, 375, "Eingaben löschen"},
-    {"nowButton", "toTacticalFrame", 3480, 240, 2775, 375, "Jetzt"},
-    {"timeInput", "toTacticalFrame", 1800, 240, 1575, 285, ""},
-    {"dateInput", "toTacticalFrame", 1800, 720, 1575, 285, ""},
-    {"tacticalResult", "toTacticalFrame", 1800, 1200, 1575, 285, ""},
-    {"toTacticalButton", "toTacticalFrame", 3480, 720, 2775, 375, "Umrechnen"},
-    {"timeInputCaption", "toTacticalFrame", 120, 240, 1215, 255, "Uhrzeit:"},
-    {"tacticalResultCaption", "toTacticalFrame", 120, 1200, 1575, 255, "taktische Zeit:"},
-    {"dateInputCaption", "toTacticalFrame", 120, 720, 975, 255, "Datum:"},
-    {"statusBar", "converterWindow", 0, 5565, 6870, 255, ""},
-};
 
 QRect pixels(int left, int top, int width, int height)
 {
@@ -378,7 +339,7 @@ private slots:
         QCOMPARE(bar->findChildren<QLabel*>().size(), 3);
         // Left to right from the bar's left edge; the rest of the bar stays empty.
         int left = 0;
-        for (StatusPanel key : {StatusPanel::Time, StatusPanel::Date, StatusPanel::Tactical}) {
+        for (form::StatusPanel key : {form::StatusPanel::Time, form::StatusPanel::Date, form::StatusPanel::Tactical}) {
             QLabel* panel = bar->panel(key);
             QVERIFY(panel);
             QCOMPARE(panel->x(), left);
@@ -389,8 +350,8 @@ private slots:
         }
         QVERIFY(!bar->isSizeGripEnabled());
         StatusBar timeOnly;
-        timeOnly.addPanel(StatusPanel::Time, 96);
-        QCOMPARE(timeOnly.panel(StatusPanel::Date), nullptr);
+        timeOnly.addPanel(form::StatusPanel::Time, 96);
+        QCOMPARE(timeOnly.panel(form::StatusPanel::Date), nullptr);
     }
 };
 

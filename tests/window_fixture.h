@@ -7,16 +7,17 @@
 
 #include <memory>
 
-// The base of the window tests: each test function gets a new window over fresh fake services.
+// The base of the Qt window tests: each test function gets a new window over a fresh fake desktop.
 class WindowFixture : public QObject {
 protected:
-    std::unique_ptr<FakeServices> fakes = std::make_unique<FakeServices>();
+    std::unique_ptr<FakeDesktop> desktop = std::make_unique<FakeDesktop>();
+    std::unique_ptr<FakeMessageBoxes> messageBoxes = std::make_unique<FakeMessageBoxes>();
     std::unique_ptr<ConverterWindow> window;
 
     // Creates the window, which reads the fake clock as it loads; shown, it also waits until it is active.
     bool openWindow(bool shown)
     {
-        window = std::make_unique<ConverterWindow>(fakes->services());
+        window = std::make_unique<ConverterWindow>(*desktop, *messageBoxes);
         if (!shown)
             return true;
         window->show();
@@ -26,7 +27,8 @@ protected:
     void closeWindow()
     {
         window.reset();
-        fakes = std::make_unique<FakeServices>();
+        desktop = std::make_unique<FakeDesktop>();
+        messageBoxes = std::make_unique<FakeMessageBoxes>();
     }
 
     template <class T = QWidget>

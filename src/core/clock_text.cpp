@@ -4,17 +4,25 @@
 
 namespace core {
 
+std::u16string formatHoursMinutes(ClockTime time)
+{
+    return twoDigitText(time.hour) + u':' + twoDigitText(time.minute);
+}
+
 std::u16string formatClockTime(ClockTime time)
 {
-    return twoDigitText(time.hour) + u':' + twoDigitText(time.minute) + u':' + twoDigitText(time.second);
+    return formatHoursMinutes(time) + u':' + twoDigitText(time.second);
+}
+
+std::u16string formatDate(int day, int month, std::u16string_view year)
+{
+    return twoDigitText(day) + u'.' + twoDigitText(month) + u'.' + std::u16string(year);
 }
 
 std::u16string formatDate(std::chrono::year_month_day date)
 {
     const int year = static_cast<int>(date.year());
-    return twoDigitText(static_cast<int>(static_cast<unsigned>(date.day()))) + u'.'
-        + twoDigitText(static_cast<int>(static_cast<unsigned>(date.month()))) + u'.' + twoDigitText(year / 100)
-        + twoDigitText(year % 100);
+    return formatDate(dayOf(date), monthOf(date), twoDigitText(year / 100) + twoDigitText(year % 100));
 }
 
 }  // namespace core

@@ -1,8 +1,8 @@
 #include "conversions.h"
 
+#include "clock_text.h"
 #include "date_reader.h"
 #include "tactical_time.h"
-#include "text.h"
 #include "time_reader.h"
 
 namespace core {
@@ -22,8 +22,8 @@ std::optional<NormalTime> tacticalToNormal(std::u16string_view text)
     const auto fields = readTactical(text);
     if (!fields)
         return std::nullopt;
-    return NormalTime{twoDigitText(fields->hour) + u':' + twoDigitText(fields->minute),
-                      twoDigitText(fields->day) + u'.' + twoDigitText(fields->month) + u'.' + fields->yearDigits};
+    return NormalTime{formatHoursMinutes(ClockTime{fields->hour, fields->minute, 0}),
+                      formatDate(fields->day, fields->month, fields->yearDigits)};
 }
 
 }  // namespace core

@@ -97,13 +97,21 @@ std::optional<year_month_day> validDate(std::optional<int> d, std::optional<int>
 {
     if (!d || !m || !y)
         return std::nullopt;
-    const year_month_day date{*y, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
+    return calendarDate(*d, *m, *y);
+}
+
+}  // namespace
+
+std::optional<year_month_day> calendarDate(int d, int m, year y)
+{
+    // std::chrono keeps a day in a byte: check the range before it can wrap.
+    if (d < 1 || d > 31 || m < 1 || m > 12)
+        return std::nullopt;
+    const year_month_day date{y, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
     if (!date.ok())
         return std::nullopt;
     return date;
 }
-
-}  // namespace
 
 std::optional<year> readYear(std::u16string_view digits)
 {

@@ -17,6 +17,17 @@ struct ClockTime {
     }
 };
 
+// The day and month of a date as plain numbers.
+constexpr int dayOf(std::chrono::year_month_day date)
+{
+    return static_cast<int>(static_cast<unsigned>(date.day()));
+}
+
+constexpr int monthOf(std::chrono::year_month_day date)
+{
+    return static_cast<int>(static_cast<unsigned>(date.month()));
+}
+
 // One reading of the local clock. Everything one action shows comes from a single reading, so no result
 // can join fields of two different minutes or days.
 struct Moment {

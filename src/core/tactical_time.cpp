@@ -7,10 +7,10 @@ namespace core {
 
 std::u16string writeTactical(std::chrono::year_month_day date, ClockTime time, MonthLanguage language)
 {
-    std::u16string text = twoDigitText(static_cast<int>(static_cast<unsigned>(date.day())));
+    std::u16string text = twoDigitText(dayOf(date));
     text += twoDigitText(time.hour);
     text += twoDigitText(time.minute);
-    text += monthName(static_cast<int>(static_cast<unsigned>(date.month())), language);
+    text += monthName(monthOf(date), language);
     text += twoDigitText(static_cast<int>(date.year()) % 100);
     return text;
 }
@@ -26,11 +26,8 @@ std::optional<TacticalFields> readTactical(std::u16string_view text)
     const auto month = monthFromName(text.substr(6, 3));
     const auto yearDigits = text.substr(9);
     const auto year = readYear(yearDigits);
-    if (!day || !hour || !minute || !month || !year || !ClockTime{*hour, *minute, 0}.ok())
-        return std::nullopt;
-    const std::chrono::year_month_day date{*year, std::chrono::month{static_cast<unsigned>(*month)},
-                                           std::chrono::day{static_cast<unsigned>(*day)}};
-    if (!date.ok())
+    if (!day || !hour || !minute || !month || !year || !ClockTime{*hour, *minute, 0}.ok()
+        || !calendarDate(*day, *month, *year))
         return std::nullopt;
     return TacticalFields{*day, *month, *hour, *minute, std::u16string(yearDigits)};
 }

@@ -9,15 +9,16 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QUrl>
 
-core::Moment SystemClock::now() const
+namespace {
+
+QString qText(std::u16string_view text)
 {
-    const QDateTime local = QDateTime::currentDateTime();
-    const QDate date = local.date();
-    const QTime time = local.time();
-    return core::Moment{std::chrono::year{date.year()} / date.month() / date.day(),
-                        core::ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+}  // namespace
 
 void SystemClipboard::requestText()
 {
@@ -34,29 +35,64 @@ void SystemClipboard::setText(const QString& text)
 
 QString boundedClipboardText(QString text)
 {
-    if (text.size() > kClipboardTextLimit)
-        text.truncate(text.at(kClipboardTextLimit - 1).isHighSurrogate() ? kClipboardTextLimit - 1
-                                                                         : kClipboardTextLimit);
+    constexpr auto limit = static_cast<qsizetype>(form::kClipboardTextLimit);
+    if (text.size() > limit)
+        text.truncate(text.at(limit - 1).isHighSurrogate() ? limit - 1 : limit);
     return text;
 }
 
 std::unique_ptr<Clipboard> makeSystemClipboard()
 {
 #ifdef TAKTZEIT_X11
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+    // The offscreen platform answers as an X11 application too, but without a connection.
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->connection())
         return std::make_unique<X11Clipboard>(x11->connection());
 #endif
     return std::make_unique<SystemClipboard>();
 }
 
-void SystemMessageBoxes::show(QWidget* owner, const QString& title, const QString& text, MessageIcon icon)
+SystemDesktop::SystemDesktop()
+    : clipboard(makeSystemClipboard())
 {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
-                    QMessageBox::Ok, owner);
-    box.exec();
+    QObject::connect(clipboard.get(), &Clipboard::textRead, clipboard.get(),
+                     [this](const QString& text) { answerPaste(text.toStdU16String()); });
+    QObject::connect(clipboard.get(), &Clipboard::noAnswer, clipboard.get(), [this] { answerPaste(std::nullopt); });
 }
 
-bool SystemWebOpener::open(const QUrl& address)
+core::Moment SystemDesktop::now() const
 {
-    return QDesktopServices::openUrl(address);
+    const QDateTime local = QDateTime::currentDateTime();
+    const QDate date = local.date();
+    const QTime time = local.time();
+    return core::Moment{std::chrono::year{date.year()} / date.month() / date.day(),
+                        core::ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
+}
+
+void SystemDesktop::copy(std::u16string_view text)
+{
+    clipboard->setText(qText(text));
+}
+
+void SystemDesktop::requestPaste(form::PasteAnswer answer)
+{
+    pendingPaste = std::move(answer);
+    clipboard->requestText();
+}
+
+void SystemDesktop::answerPaste(std::optional<std::u16string> text)
+{
+    if (const form::PasteAnswer answer = std::exchange(pendingPaste, nullptr))
+        answer(std::move(text));
+}
+
+bool SystemDesktop::openWebAddress(std::u16string_view address)
+{
+    return QDesktopServices::openUrl(QUrl(qText(address)));
+}
+
+void SystemMessageBoxes::show(QWidget* owner, const QString& title, const QString& text, form::MessageIcon icon)
+{
+    QMessageBox box(icon == form::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
+                    QMessageBox::Ok, owner);
+    box.exec();
 }

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "desktop.h"
 #include "services.h"
 
 #include <memory>
 
 // The real clock, clipboard, message boxes and browser of the desktop the program runs on.
-
-class SystemClock final : public Clock {
-public:
-    core::Moment now() const override;
-};
 
 // Reads through Qt, which waits for the clipboard's owner; X11Clipboard reads without waiting.
 class SystemClipboard : public Clipboard {
@@ -21,15 +17,27 @@ public:
 // The clipboard of the platform the program runs on: on X11 one that never blocks the window.
 std::unique_ptr<Clipboard> makeSystemClipboard();
 
-// The text cut to kClipboardTextLimit characters, never inside a surrogate pair.
+// The text cut to form::kClipboardTextLimit characters, never inside a surrogate pair.
 QString boundedClipboardText(QString text);
+
+// The desktop the form works on, through Qt; made once the application object exists.
+class SystemDesktop final : public form::Desktop {
+public:
+    SystemDesktop();
+
+    core::Moment now() const override;
+    void copy(std::u16string_view text) override;
+    void requestPaste(form::PasteAnswer answer) override;
+    bool openWebAddress(std::u16string_view address) override;
+
+private:
+    void answerPaste(std::optional<std::u16string> text);
+
+    const std::unique_ptr<Clipboard> clipboard;
+    form::PasteAnswer pendingPaste;
+};
 
 class SystemMessageBoxes final : public MessageBoxes {
 public:
-    void show(QWidget* owner, const QString& title, const QString& text, MessageIcon icon) override;
-};
-
-class SystemWebOpener final : public WebOpener {
-public:
-    bool open(const QUrl& address) override;
+    void show(QWidget* owner, const QString& title, const QString& text, form::MessageIcon icon) override;
 };

@@ -11,7 +11,7 @@ namespace {
 
 // UTF-8 takes at most four bytes a character, so this many bytes always hold as many characters as a paste
 // may take.
-constexpr qsizetype kByteLimit = 4 * kClipboardTextLimit;
+constexpr qsizetype kByteLimit = 4 * static_cast<qsizetype>(form::kClipboardTextLimit);
 
 template <class Reply>
 using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;

@@ -1,12 +1,8 @@
 #include "converter_window.h"
 
-#include "clock_text.h"
 #include "contrast.h"
-#include "conversions.h"
 #include "pictures.h"
 #include "status_bar.h"
-#include "tactical_time.h"
-#include "texts.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -17,27 +13,17 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <climits>
 #include <mutex>
+
+using form::Control;
 
 namespace {
 
-// How long after the full second a status refresh lands: enough for the timer never to fire before it.
-constexpr int kTickDelayMs = 2;
-
-QString qText(const std::u16string& text)
+QString qText(std::u16string_view text)
 {
-    return QString::fromStdU16String(text);
-}
-
-QString tacticalText(const core::Moment& moment)
-{
-    return qText(core::writeTactical(moment.date, moment.time, core::MonthLanguage::German));
-}
-
-bool sameSecond(const core::Moment& a, const core::Moment& b)
-{
-    return a.date == b.date && a.time.hour == b.time.hour && a.time.minute == b.time.minute
-        && a.time.second == b.time.second;
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A plain top-level widget is a "filler" to screen readers; this one is announced as a window, named by its
@@ -51,163 +37,96 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
 
 }  // namespace
 
-ConverterWindow::ConverterWindow(Services services, QWidget* parent)
+ConverterWindow::ConverterWindow(form::Desktop& desktop, MessageBoxes& messageBoxes, QWidget* parent)
     : QWidget(parent),
-      services(services)
+      messageBoxes(messageBoxes),
+      form(*this, desktop)
 {
     static std::once_flag accessibleFactory;
     std::call_once(accessibleFactory, [] { QAccessible::installFactory(windowAccessible); });
     createControls();
     connectHandlers();
-    refreshStatus();
-}
-
-QString ConverterWindow::currentTacticalTime() const
-{
-    return tacticalText(services.clock.now());
+    form.load();
 }
 
 void ConverterWindow::connectHandlers()
 {
-    connect(statusTimer, &QTimer::timeout, this, &ConverterWindow::refreshStatus);
-    connect(nowButton, &QPushButton::clicked, this, &ConverterWindow::fillWithNow);
-    connect(toTacticalButton, &QPushButton::clicked, this, &ConverterWindow::convertToTactical);
-    connect(copyButton, &QPushButton::clicked, this, &ConverterWindow::copyResult);
-    connect(clearToTacticalButton, &QPushButton::clicked, this, &ConverterWindow::clearToTacticalInputs);
-    connect(toNormalButton, &QPushButton::clicked, this, &ConverterWindow::convertToNormal);
-    connect(clearToNormalButton, &QPushButton::clicked, this, &ConverterWindow::clearToNormalInputs);
-    connect(pasteButton, &QPushButton::clicked, this, &ConverterWindow::pasteTactical);
-    connect(&services.clipboard, &Clipboard::textRead, this, &ConverterWindow::takePastedText);
-    connect(&services.clipboard, &Clipboard::noAnswer, this, &ConverterWindow::reportSilentClipboard);
-    connect(tacticalInput, &QLineEdit::textChanged, this,
-            [this](const QString& text) { limitTacticalInput(text.size()); });
-}
-
-void ConverterWindow::refreshStatus()
-{
-    const core::Moment now = services.clock.now();
-    // A tick that lands before the full second it waited for would show the same second twice.
-    if (!lastShown || !sameSecond(*lastShown, now)) {
-        statusBar->setPanelText(StatusPanel::Time, qText(core::formatClockTime(now.time)) + texts::kClockSuffix);
-        statusBar->setPanelText(StatusPanel::Date, qText(core::formatDate(now.date)));
-        statusBar->setPanelText(StatusPanel::Tactical, tacticalText(now));
-        lastShown = now;
+    connect(statusTimer, &QTimer::timeout, this, [this] { form.tick(); });
+    for (const form::ControlSpec& row : form::kControls) {
+        if (row.kind == form::ControlKind::Button)
+            connect(control<QPushButton>(row.control), &QPushButton::clicked, this,
+                    [this, clicked = row.control] { form.click(clicked); });
     }
-    statusTimer->start(1000 - now.millisecond + kTickDelayMs);
+    connect(control<QLineEdit>(Control::TacticalInput), &QLineEdit::textChanged, this,
+            [this] { form.tacticalInputChanged(); });
 }
 
 void ConverterWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        updateCaption();
+        form.windowStateChanged(isMinimized());
 }
 
-void ConverterWindow::updateCaption()
+std::u16string ConverterWindow::text(Control field) const
 {
-    setWindowTitle(isMinimized() ? currentTacticalTime() : texts::kTitle);
+    return control<QLineEdit>(field)->text().toStdU16String();
 }
 
-void ConverterWindow::convertToTactical()
+void ConverterWindow::setText(Control field, std::u16string_view text)
 {
-    const auto language = germanMonthsOption->isChecked() ? core::MonthLanguage::German : core::MonthLanguage::English;
-    const auto result = core::normalToTactical(timeInput->text().toStdU16String(), dateInput->text().toStdU16String(),
-                                               language, services.clock.now().date.year());
-    if (!result) {
-        reportBadInput();
-        return;
-    }
-    tacticalResult->setText(qText(*result));
-    copyButton->setEnabled(true);
+    control<QLineEdit>(field)->setText(qText(text));
 }
 
-void ConverterWindow::convertToNormal()
+void ConverterWindow::setLimit(Control field, std::size_t characters)
 {
-    const auto result = core::tacticalToNormal(tacticalInput->text().toStdU16String());
-    if (!result) {
-        reportBadInput();
-        return;
-    }
-    timeResult->setText(qText(result->time));
-    dateResult->setText(qText(result->date));
+    control<QLineEdit>(field)->setMaxLength(static_cast<int>(std::min<std::size_t>(characters, INT_MAX)));
 }
 
-void ConverterWindow::reportBadInput()
+void ConverterWindow::enableCopy()
 {
-    services.messageBoxes.show(this, texts::kTitle, texts::kCheckInput, MessageIcon::Critical);
+    control(Control::CopyButton)->setEnabled(true);
 }
 
-void ConverterWindow::fillWithNow()
+core::MonthLanguage ConverterWindow::monthLanguage() const
 {
-    const core::Moment now = services.clock.now();
-    timeInput->setText(qText(core::formatClockTime(now.time)));
-    dateInput->setText(qText(core::formatDate(now.date)));
-    tacticalResult->setText(tacticalText(now));
-    copyButton->setEnabled(true);
+    return control<QRadioButton>(Control::GermanMonthsOption)->isChecked() ? core::MonthLanguage::German
+                                                                           : core::MonthLanguage::English;
 }
 
-void ConverterWindow::copyResult()
+void ConverterWindow::setPanelText(form::StatusPanel panel, std::u16string_view text)
 {
-    // An empty result would only wipe out what the user had copied elsewhere.
-    if (!tacticalResult->text().isEmpty())
-        services.clipboard.setText(tacticalResult->text());
+    control<StatusBar>(Control::StatusBar)->setPanelText(panel, qText(text));
 }
 
-// The clipboard answers later; a second click while it has not answered asks nothing more.
-void ConverterWindow::pasteTactical()
+void ConverterWindow::setCaption(std::u16string_view caption)
 {
-    if (pasteUnanswered)
-        return;
-    pasteUnanswered = true;
-    services.clipboard.requestText();
+    setWindowTitle(qText(caption));
 }
 
-void ConverterWindow::takePastedText(const QString& text)
+void ConverterWindow::showMessage(std::u16string_view text, form::MessageIcon icon)
 {
-    pasteUnanswered = false;
-    limitTacticalInput(text.size());
-    tacticalInput->setText(text);
+    messageBoxes.show(this, qText(form::kTitle), qText(text), icon);
 }
 
-void ConverterWindow::reportSilentClipboard()
+void ConverterWindow::scheduleTick(std::chrono::milliseconds delay)
 {
-    pasteUnanswered = false;
-    services.messageBoxes.show(this, texts::kTitle, texts::kClipboardSilent, MessageIcon::Information);
-}
-
-// Typing and pasting into the tactical input stop at its form's length, but a longer text the paste
-// button brought stays whole and can still be shortened.
-void ConverterWindow::limitTacticalInput(qsizetype length)
-{
-    tacticalInput->setMaxLength(static_cast<int>(std::max<qsizetype>(kTacticalInputLength, length)));
-}
-
-void ConverterWindow::clearToTacticalInputs()
-{
-    timeInput->clear();
-    dateInput->clear();
-    tacticalResult->clear();
-}
-
-void ConverterWindow::clearToNormalInputs()
-{
-    tacticalInput->clear();
-    timeResult->clear();
-    dateResult->clear();
+    statusTimer->start(delay);
 }
 
 bool ConverterWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == webLink) {
+    QWidget* link = control(Control::WebLink);
+    if (watched == link) {
         if (event->type() == QEvent::MouseMove) {
             // Made when first needed, so building the cursor never delays the window's first paint.
-            if (!webLink->testAttribute(Qt::WA_SetCursor))
-                webLink->setCursor(handCursor());
+            if (!link->testAttribute(Qt::WA_SetCursor))
+                link->setCursor(handCursor());
             setLinkLit(true);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* release = static_cast<QMouseEvent*>(event);
-            if (release->button() == Qt::LeftButton && webLink->rect().contains(release->position().toPoint()))
-                openWebPage();
+            if (release->button() == Qt::LeftButton && link->rect().contains(release->position().toPoint()))
+                form.click(Control::WebLink);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -223,21 +142,16 @@ void ConverterWindow::mouseMoveEvent(QMouseEvent* event)
 
 void ConverterWindow::setLinkLit(bool lit)
 {
+    auto* link = control<QLabel>(Control::WebLink);
     // Every mouse move asks; only a change of look is worth a repaint.
-    if (webLink->font().underline() == lit)
+    if (link->font().underline() == lit)
         return;
     // Unlit, the link takes the window's own text colour again.
     QPalette palette;
     if (lit)
-        palette.setColor(QPalette::WindowText, linkBlue(webLink->palette().color(QPalette::Window)));
-    webLink->setPalette(palette);
-    QFont font = webLink->font();
+        palette.setColor(QPalette::WindowText, linkBlue(link->palette().color(QPalette::Window)));
+    link->setPalette(palette);
+    QFont font = link->font();
     font.setUnderline(lit);
-    webLink->setFont(font);
-}
-
-void ConverterWindow::openWebPage()
-{
-    if (!services.webOpener.open(QUrl(QStringLiteral("http://") + texts::kWebAddress)))
-        services.messageBoxes.show(this, texts::kTitle, texts::kNoBrowser, MessageIcon::Information);
+    link->setFont(font);
 }

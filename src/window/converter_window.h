@@ -1,37 +1,22 @@
 #pragma once
 
+#include "form.h"
 #include "services.h"
 
 #include <QWidget>
 
-#include <optional>
+#include <array>
 
-class QGroupBox;
-class QIcon;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QTimer;
 class StatusBar;
+class QTimer;
 
-// The length of the tactical time input form "tthhmmMMMjjjj".
-inline constexpr int kTacticalInputLength = 13;
-
-// The one window of the program: converts between clock time and date and the tactical time text.
-class ConverterWindow final : public QWidget {
+// The one window of the program on Qt: a thin view of the form, made from its layout, that forwards every
+// event to it and carries out what it asks.
+class ConverterWindow final : public QWidget, private form::View {
     Q_OBJECT
 
 public:
-    explicit ConverterWindow(Services services, QWidget* parent = nullptr);
-
-    // The present moment as a tactical time text, always with German month names.
-    QString currentTacticalTime() const;
-
-public slots:
-    // Shows the time, date and tactical time of one clock reading in the status bar and schedules the next
-    // refresh just after the next full second.
-    void refreshStatus();
+    ConverterWindow(form::Desktop& desktop, MessageBoxes& messageBoxes, QWidget* parent = nullptr);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -40,61 +25,32 @@ protected:
 
 private:
     void createControls();
-    void createConversionFrames();
-    void createTopFrames(const QIcon& logoIcon);
-    void createStatusBar();
+    QWidget* createControl(const form::ControlSpec& row);
+    void createStatusBar(StatusBar* bar);
     void arrangeStacking();
     void arrangeTabOrder();
     void keepOptionTabStopAtSelected();
-    void nameForScreenReaders();
     void connectHandlers();
-
-    void updateCaption();
-    void convertToTactical();
-    void convertToNormal();
-    void fillWithNow();
-    void copyResult();
-    void pasteTactical();
-    void takePastedText(const QString& text);
-    void reportSilentClipboard();
-    void limitTacticalInput(qsizetype length);
-    void clearToTacticalInputs();
-    void clearToNormalInputs();
     void setLinkLit(bool lit);
-    void openWebPage();
-    void reportBadInput();
 
-    Services services;
-    std::optional<core::Moment> lastShown;
-    bool pasteUnanswered = false;
+    template <class Widget = QWidget>
+    Widget* control(form::Control control) const
+    {
+        return static_cast<Widget*>(controls.at(static_cast<std::size_t>(control)));
+    }
 
-    QGroupBox* toTacticalFrame = nullptr;
-    QGroupBox* toNormalFrame = nullptr;
-    QGroupBox* monthNamesFrame = nullptr;
-    QGroupBox* makerFrame = nullptr;
-    QLineEdit* timeInput = nullptr;
-    QLineEdit* dateInput = nullptr;
-    QLineEdit* tacticalResult = nullptr;
-    QLineEdit* tacticalInput = nullptr;
-    QLineEdit* timeResult = nullptr;
-    QLineEdit* dateResult = nullptr;
-    QPushButton* nowButton = nullptr;
-    QPushButton* toTacticalButton = nullptr;
-    QPushButton* copyButton = nullptr;
-    QPushButton* clearToTacticalButton = nullptr;
-    QPushButton* toNormalButton = nullptr;
-    QPushButton* clearToNormalButton = nullptr;
-    QPushButton* pasteButton = nullptr;
-    QRadioButton* germanMonthsOption = nullptr;
-    QRadioButton* englishMonthsOption = nullptr;
-    QLabel* timeInputCaption = nullptr;
-    QLabel* dateInputCaption = nullptr;
-    QLabel* tacticalResultCaption = nullptr;
-    QLabel* tacticalInputCaption = nullptr;
-    QLabel* timeResultCaption = nullptr;
-    QLabel* dateResultCaption = nullptr;
-    QLabel* webLink = nullptr;
-    QLabel* logo = nullptr;
-    StatusBar* statusBar = nullptr;
+    std::u16string text(form::Control field) const override;
+    void setText(form::Control field, std::u16string_view text) override;
+    void setLimit(form::Control field, std::size_t characters) override;
+    void enableCopy() override;
+    core::MonthLanguage monthLanguage() const override;
+    void setPanelText(form::StatusPanel panel, std::u16string_view text) override;
+    void setCaption(std::u16string_view caption) override;
+    void showMessage(std::u16string_view text, form::MessageIcon icon) override;
+    void scheduleTick(std::chrono::milliseconds delay) override;
+
+    MessageBoxes& messageBoxes;
+    form::Form form;
+    std::array<QWidget*, form::kControlCount> controls{};
     QTimer* statusTimer = nullptr;
 };

@@ -8,7 +8,7 @@ StatusBar::StatusBar(QWidget* parent)
     setSizeGripEnabled(false);
 }
 
-void StatusBar::addPanel(StatusPanel key, int width)
+void StatusBar::addPanel(form::StatusPanel key, int width)
 {
     auto* label = new QLabel(this);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -21,12 +21,12 @@ void StatusBar::addPanel(StatusPanel key, int width)
     panels.at(static_cast<std::size_t>(key)) = label;
 }
 
-QLabel* StatusBar::panel(StatusPanel key) const
+QLabel* StatusBar::panel(form::StatusPanel key) const
 {
     return panels.at(static_cast<std::size_t>(key));
 }
 
-void StatusBar::setPanelText(StatusPanel key, const QString& text)
+void StatusBar::setPanelText(form::StatusPanel key, const QString& text)
 {
     if (QLabel* label = panel(key))
         label->setText(text);

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "layout.h"
+
 #include <QStatusBar>
 #include <QString>
 
 #include <array>
 
 class QLabel;
-
-// What the panels of the window's status bar show, left to right.
-enum class StatusPanel { Time, Date, Tactical };
 
 // A status bar of fixed-width sunken panels, left to right in the order they are added, that are found by
 // what they show, never by position. Give the bar its final size before adding panels: they take its height.
@@ -18,10 +17,10 @@ class StatusBar final : public QStatusBar {
 public:
     explicit StatusBar(QWidget* parent = nullptr);
 
-    void addPanel(StatusPanel key, int width);
+    void addPanel(form::StatusPanel key, int width);
     // The panel with that key, or null when none was added for it.
-    QLabel* panel(StatusPanel key) const;
-    void setPanelText(StatusPanel key, const QString& text);
+    QLabel* panel(form::StatusPanel key) const;
+    void setPanelText(form::StatusPanel key, const QString& text);
 
 private:
     std::array<QLabel*, 3> panels{};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "moment.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace form {
+
+// The text on the clipboard, empty when it holds none, or nothing when whoever holds the clipboard did not
+// answer within a second.
+using PasteAnswer = std::function<void(std::optional<std::u16string> text)>;
+
+// What the form needs from the desktop beyond its window: the clock, the clipboard and the browser.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // One reading of the local clock.
+    virtual core::Moment now() const = 0;
+    // Replaces whatever the clipboard held by the text.
+    virtual void copy(std::u16string_view text) = 0;
+    // Asks for the clipboard's text and returns at once; the answer comes later, through the window's event
+    // loop, with at most kClipboardTextLimit characters.
+    virtual void requestPaste(PasteAnswer answer) = 0;
+    // Opens the address in the default browser; false when no browser took it.
+    virtual bool openWebAddress(std::u16string_view address) = 0;
+};
+
+// The most characters a paste takes from the clipboard: far more than any tactical time, few enough that the
+// field takes a keystroke in a few milliseconds (bench/bench_paste_field).
+inline constexpr std::size_t kClipboardTextLimit = 10000;
+
+}  // namespace form
