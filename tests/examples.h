@@ -2,7 +2,9 @@
 
 #include "moment.h"
 
+#include <chrono>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +42,16 @@ inline std::string utf8(std::u16string_view text)
 inline core::Moment momentAt(int y, unsigned m, unsigned d, int hour, int minute, int second, int millisecond = 0)
 {
     return core::Moment{std::chrono::year{y} / m / d, core::ClockTime{hour, minute, second}, millisecond};
+}
+
+// The moment as a computer set to UTC shows it: the local time of the tests that name no time zone.
+inline std::optional<core::Moment> utcAsLocal(std::chrono::sys_seconds utc)
+{
+    const auto day = std::chrono::floor<std::chrono::days>(utc);
+    const std::chrono::hh_mm_ss time{utc - day};
+    return core::Moment{
+        std::chrono::year_month_day{day},
+        core::ClockTime{int(time.hours().count()), int(time.minutes().count()), int(time.seconds().count())}, 0};
 }
 
 // Moments of the clock and the texts written for them: the tactical time (German months) and the clock texts.
@@ -93,7 +105,7 @@ inline std::vector<NormalToTacticalExample> normalToTacticalExamples()
     return examples;
 }
 
-// A tactical time text and the time and date it reads back to.
+// A tactical time text and the time and date it reads back to, on a computer set to UTC.
 struct TacticalToNormalExample {
     std::string name;
     std::u16string tactical, time, date;
@@ -119,6 +131,15 @@ inline std::vector<TacticalToNormalExample> tacticalToNormalExamples()
         {"leap day 2000", u"291200feb2000", u"12:00", u"29.02.2000"},
         {"leap day, two digits", u"291200feb08", u"12:00", u"29.02.08"},
         {"leap day, 00", u"291200feb00", u"12:00", u"29.02.00"},
+        {"spaces after the day", u"14 1638okt2009", u"16:38", u"14.10.2009"},
+        {"spaces between the groups", u"141638 okt 09", u"16:38", u"14.10.09"},
+        {"date-time group", u"031732B jul 04", u"15:32", u"03.07.04"},
+        {"date-time group in capitals", u"031732BJUL04", u"15:32", u"03.07.04"},
+        {"zone letter in lower case", u"031732bjul2004", u"15:32", u"03.07.2004"},
+        {"UTC, spaced out", u"03 1732 Z jul 04", u"17:32", u"03.07.04"},
+        {"J is local time", u"031732J jul 04", u"17:32", u"03.07.04"},
+        {"west of UTC into the new year", u"312330Rdez2009", u"04:30", u"01.01.2010"},
+        {"east of UTC into the year before", u"010030Mjan10", u"12:30", u"31.12.09"},
     };
     // Every name the reader knows, German and English, in the order of the month tables.
     for (int month = 1; month <= 12; ++month) {

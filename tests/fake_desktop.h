@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop.h"
+#include "examples.h"
 
 #include <string>
 #include <utility>
@@ -15,6 +16,8 @@ public:
         ++clockReads;
         return moment;
     }
+
+    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override { return utcAsLocal(utc); }
 
     void copy(std::u16string_view text) override { clipboard = text; }
 

@@ -1,4 +1,5 @@
 #include "application_identity.h"
+#include "conversions.h"
 #include "display_platform.h"
 #include "system_services.h"
 
@@ -33,6 +34,36 @@ private slots:
                              QTime(now.time.hour, now.time.minute, now.time.second, now.millisecond));
         } while (before.time().msec() == 0 || before.time().second() != after.time().second());
         QVERIFY(before <= read && read <= after);
+    }
+
+    // Date-time groups shown in local time by the time-zone database, on a computer set to Germany.
+    void showsDateTimeGroupsInLocalTime_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("summer, UTC") << u"031732Zjul04"_s << u"19:32 03.07.04"_s;
+        QTest::newRow("summer, UTC+2") << u"031732B jul 04"_s << u"17:32 03.07.04"_s;
+        QTest::newRow("winter, UTC") << u"031732Zjan04"_s << u"18:32 03.01.04"_s;
+        QTest::newRow("winter, UTC+1") << u"031732Ajan04"_s << u"17:32 03.01.04"_s;
+        QTest::newRow("into the new year") << u"312330Zdez09"_s << u"00:30 01.01.10"_s;
+        QTest::newRow("four-digit year") << u"312330Zdez2009"_s << u"00:30 01.01.2010"_s;
+        QTest::newRow("1930 had no summer time") << u"011200Zjul30"_s << u"13:00 01.07.30"_s;
+        QTest::newRow("before summer time starts") << u"280059Zmär21"_s << u"01:59 28.03.21"_s;
+        QTest::newRow("as summer time starts") << u"280100Zmär21"_s << u"03:00 28.03.21"_s;
+        QTest::newRow("before summer time ends") << u"310059Zokt21"_s << u"02:59 31.10.21"_s;
+        QTest::newRow("as summer time ends") << u"310100Zokt21"_s << u"02:00 31.10.21"_s;
+        QTest::newRow("local time as written") << u"031732Jjul04"_s << u"17:32 03.07.04"_s;
+        QTest::newRow("past the years two digits read") << u"312330Zdez29"_s << QString();
+    }
+
+    void showsDateTimeGroupsInLocalTime()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, shown);
+        const SystemDesktop germany(QTimeZone("Europe/Berlin"));
+        const auto normal = core::tacticalToNormal(
+            group.toStdU16String(), [&](std::chrono::sys_seconds utc) { return germany.localTime(utc); });
+        QCOMPARE(normal ? QString::fromStdU16String(normal->time + u' ' + normal->date) : QString(), shown);
     }
 
     void namesItselfByItsApplicationId()

@@ -17,7 +17,7 @@ private slots:
     void converts()
     {
         QFETCH(QString, tactical);
-        const auto normal = core::tacticalToNormal(tactical.toStdU16String());
+        const auto normal = core::tacticalToNormal(tactical.toStdU16String(), utcAsLocal);
         QVERIFY(normal);
         QFETCH(QString, time);
         QCOMPARE(QString::fromStdU16String(normal->time), time);
@@ -51,16 +51,27 @@ private slots:
                                  u"291200feb2009"_s,
                                  u"291200feb09"_s,
                                  u"291200feb1900"_s,
-                                 u"14 1638okt2009"_s,
                                  u"1416:38okt2009"_s,
                                  u"16:38 14.10.2009"_s,
                                  u"okt141638 2009"_s,
-                                 u"141638 okt 09"_s,
                                  u"1416381002009"_s,
                                  u"141638mä2009"_s,
                                  u"+41638okt2009"_s,
                                  u"１４1638okt2009"_s,
-                                 u"141638okt0999"_s};
+                                 u"141638okt0999"_s,
+                                 u"0317 32Bjul04"_s,
+                                 u"031732Bjul04 x"_s,
+                                 u"031732\tBjul04"_s,
+                                 u"031732\u00a0jul04"_s,
+                                 u"031732\u00c4jul04"_s,
+                                 u"031732BBjul04"_s,
+                                 u"031732B j ul 04"_s,
+                                 u"031732B jul 2 004"_s,
+                                 u"031732-jul04"_s,
+                                 u"031732B"_s,
+                                 u"312330Ydez29"_s,
+                                 u"010030Bjan30"_s,
+                                 u"010030Ajan1000"_s};
         for (const QString& text : cases)
             QTest::newRow(qPrintable(text)) << text;
     }
@@ -68,7 +79,46 @@ private slots:
     void rejects()
     {
         QFETCH(QString, text);
-        QVERIFY(!core::tacticalToNormal(text.toStdU16String()));
+        QVERIFY(!core::tacticalToNormal(text.toStdU16String(), utcAsLocal));
+    }
+
+    // The groups and the zone letter as read, before any time zone enters.
+    void readsDateTimeGroups_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<int>("offset");
+        const int local = -99;
+        QTest::newRow("as the program writes it") << u"141638okt09"_s << u"14 16:38 10 09"_s << local;
+        QTest::newRow("spaced") << u"  03 1732 B  jul   04 "_s << u"03 17:32 7 04"_s << 2;
+        for (const auto& [letter, offset] : {std::pair{u'A', 1},
+                                             {u'I', 9},
+                                             {u'K', 10},
+                                             {u'M', 12},
+                                             {u'N', -1},
+                                             {u'Y', -12},
+                                             {u'Z', 0},
+                                             {u'z', 0},
+                                             {u'J', local},
+                                             {u'j', local}})
+            QTest::addRow("%c", char(letter))
+                << u"031732"_s + QChar(letter) + u"jul2004"_s << u"03 17:32 7 2004"_s << offset;
+    }
+
+    void readsDateTimeGroups()
+    {
+        QFETCH(QString, text);
+        const auto read = core::readTactical(text.toStdU16String());
+        QVERIFY(read);
+        QFETCH(QString, fields);
+        QCOMPARE(u"%1 %2:%3 %4 %5"_s.arg(read->day, 2, 10, QChar(u'0'))
+                     .arg(read->hour, 2, 10, QChar(u'0'))
+                     .arg(read->minute, 2, 10, QChar(u'0'))
+                     .arg(read->month)
+                     .arg(QString::fromStdU16String(read->yearDigits)),
+                 fields);
+        QFETCH(int, offset);
+        QCOMPARE(read->utcOffsetHours.value_or(-99), offset);
     }
 
     // Every day of the century two-digit years stand for, written by the builder (German) and by the

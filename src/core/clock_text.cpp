@@ -19,10 +19,14 @@ std::u16string formatDate(int day, int month, std::u16string_view year)
     return twoDigitText(day) + u'.' + twoDigitText(month) + u'.' + std::u16string(year);
 }
 
+std::u16string formatYear(int year, std::size_t digits)
+{
+    return digits == 2 ? twoDigitText(year % 100) : twoDigitText(year / 100) + twoDigitText(year % 100);
+}
+
 std::u16string formatDate(std::chrono::year_month_day date)
 {
-    const int year = static_cast<int>(date.year());
-    return formatDate(dayOf(date), monthOf(date), twoDigitText(year / 100) + twoDigitText(year % 100));
+    return formatDate(dayOf(date), monthOf(date), formatYear(static_cast<int>(date.year()), 4));
 }
 
 }  // namespace core

@@ -3,6 +3,7 @@
 #include "moment.h"
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,8 @@ namespace core {
 std::u16string formatClockTime(ClockTime time);
 std::u16string formatHoursMinutes(ClockTime time);
 std::u16string formatDate(std::chrono::year_month_day date);
+// A year from 0 to 9999 with its last two digits, or with four.
+std::u16string formatYear(int year, std::size_t digits);
 // A date with its year as written: "05.03." and "09" give "05.03.09".
 std::u16string formatDate(int day, int month, std::u16string_view year);
 

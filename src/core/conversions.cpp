@@ -17,13 +17,29 @@ std::optional<std::u16string> normalToTactical(std::u16string_view timeText, std
     return writeTactical(*date, *time, language);
 }
 
-std::optional<NormalTime> tacticalToNormal(std::u16string_view text)
+std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const LocalTimeOf& localTime)
 {
     const auto fields = readTactical(text);
     if (!fields)
         return std::nullopt;
-    return NormalTime{formatHoursMinutes(ClockTime{fields->hour, fields->minute, 0}),
-                      formatDate(fields->day, fields->month, fields->yearDigits)};
+    if (!fields->utcOffsetHours)
+        return NormalTime{formatHoursMinutes(ClockTime{fields->hour, fields->minute, 0}),
+                          formatDate(fields->day, fields->month, fields->yearDigits)};
+
+    using namespace std::chrono;
+    const year_month_day written = *calendarDate(fields->day, fields->month, *readYear(fields->yearDigits));
+    const auto local =
+        localTime(sys_days{written} + hours{fields->hour - *fields->utcOffsetHours} + minutes{fields->minute});
+    if (!local)
+        return std::nullopt;
+    // The year keeps its number of digits, and must read back as the year it is.
+    const int year = static_cast<int>(local->date.year());
+    if (year < 0 || year > 9999)
+        return std::nullopt;
+    const std::u16string yearText = formatYear(year, fields->yearDigits.size());
+    if (readYear(yearText) != local->date.year())
+        return std::nullopt;
+    return NormalTime{formatHoursMinutes(local->time), formatDate(dayOf(local->date), monthOf(local->date), yearText)};
 }
 
 }  // namespace core

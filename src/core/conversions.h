@@ -1,8 +1,10 @@
 #pragma once
 
+#include "moment.h"
 #include "month_names.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,10 +19,16 @@ std::optional<std::u16string> normalToTactical(std::u16string_view timeText, std
 
 struct NormalTime {
     std::u16string time;  // "hh:mm"
-    std::u16string date;  // "tt.mm.jj" or "tt.mm.jjjj", the year as written
+    std::u16string date;  // "tt.mm.jj" or "tt.mm.jjjj", the year with as many digits as were written
 };
 
-// A tactical time text as a time and a date, or nothing when it is not one.
-std::optional<NormalTime> tacticalToNormal(std::u16string_view text);
+// The local time at a moment in UTC, by the rules of the time zone in force then, or nothing when they
+// cannot be told.
+using LocalTimeOf = std::function<std::optional<Moment>(std::chrono::sys_seconds utc)>;
+
+// A tactical time text or date-time group as a time and a date, or nothing when it is not one. A group
+// with a zone letter other than J is shown in local time; a moment that lands outside the years its year
+// digits can be read as is no time.
+std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const LocalTimeOf& localTime);
 
 }  // namespace core

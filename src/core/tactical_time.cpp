@@ -1,9 +1,49 @@
 #include "tactical_time.h"
 
+#include "clock_text.h"
 #include "date_reader.h"
 #include "text.h"
 
 namespace core {
+namespace {
+
+std::u16string_view skipSpaces(std::u16string_view text)
+{
+    while (!text.empty() && text.front() == u' ')
+        text.remove_prefix(1);
+    return text;
+}
+
+// The offset of a zone letter, or nothing for J; false for any other character.
+bool readZone(char16_t letter, std::optional<int>& offsetHours)
+{
+    const char16_t upper = letter >= u'a' && letter <= u'z' ? static_cast<char16_t>(letter - u'a' + u'A') : letter;
+    if (upper >= u'A' && upper <= u'I')
+        offsetHours = upper - u'A' + 1;
+    else if (upper >= u'K' && upper <= u'M')
+        offsetHours = upper - u'K' + 10;
+    else if (upper >= u'N' && upper <= u'Y')
+        offsetHours = -(upper - u'N' + 1);
+    else if (upper == u'Z')
+        offsetHours = 0;
+    else
+        return upper == u'J';
+    return true;
+}
+
+// The month name and the year that end the text, with spaces between them.
+bool readMonthAndYear(std::u16string_view text, TacticalFields& fields)
+{
+    const auto month = monthFromName(text.substr(0, 3));
+    const std::u16string_view year = skipSpaces(cut(text, 3));
+    if (!month || !readYear(year))
+        return false;
+    fields.month = *month;
+    fields.yearDigits = year;
+    return true;
+}
+
+}  // namespace
 
 std::u16string writeTactical(std::chrono::year_month_day date, ClockTime time, MonthLanguage language)
 {
@@ -11,25 +51,31 @@ std::u16string writeTactical(std::chrono::year_month_day date, ClockTime time, M
     text += twoDigitText(time.hour);
     text += twoDigitText(time.minute);
     text += monthName(monthOf(date), language);
-    text += twoDigitText(static_cast<int>(date.year()) % 100);
+    text += formatYear(static_cast<int>(date.year()), 2);
     return text;
 }
 
 std::optional<TacticalFields> readTactical(std::u16string_view text)
 {
     text = trimmed(text);
-    if (text.size() != 11 && text.size() != 13)
+    TacticalFields fields;
+    const auto day = readDigits(cut(text, 0, 2), 2, 2);
+    text = skipSpaces(cut(text, 2));
+    const auto hour = readDigits(cut(text, 0, 2), 2, 2);
+    const auto minute = readDigits(cut(text, 2, 2), 2, 2);
+    text = skipSpaces(cut(text, 4));
+    // Where the rest is no month and year by itself, its first letter may be a zone letter before them.
+    if (!readMonthAndYear(text, fields)
+        && (text.empty() || !readZone(text.front(), fields.utcOffsetHours)
+            || !readMonthAndYear(skipSpaces(cut(text, 1)), fields)))
         return std::nullopt;
-    const auto day = readDigits(text.substr(0, 2), 2, 2);
-    const auto hour = readDigits(text.substr(2, 2), 2, 2);
-    const auto minute = readDigits(text.substr(4, 2), 2, 2);
-    const auto month = monthFromName(text.substr(6, 3));
-    const auto yearDigits = text.substr(9);
-    const auto year = readYear(yearDigits);
-    if (!day || !hour || !minute || !month || !year || !ClockTime{*hour, *minute, 0}.ok()
-        || !calendarDate(*day, *month, *year))
+    if (!day || !hour || !minute || !ClockTime{*hour, *minute, 0}.ok()
+        || !calendarDate(*day, fields.month, *readYear(fields.yearDigits)))
         return std::nullopt;
-    return TacticalFields{*day, *month, *hour, *minute, std::u16string(yearDigits)};
+    fields.day = *day;
+    fields.hour = *hour;
+    fields.minute = *minute;
+    return fields;
 }
 
 }  // namespace core

@@ -21,11 +21,16 @@ struct TacticalFields {
     int hour = 0;
     int minute = 0;
     std::u16string yearDigits;
+    // The hours east of UTC that a zone letter names; nothing for local time (no letter, or J).
+    std::optional<int> utcOffsetHours;
 };
 
-// Reads "tthhmmMMMjj" or "tthhmmMMMjjjj" with surrounding white space; month names German or English in
-// any case; the year as the date reader reads years. Nothing for any other text, for a time that is not on
-// the clock or for a day that the month does not have.
+// Reads a tactical time or date-time group with surrounding white space: the day (2 digits), hours and
+// minutes (4 digits), an optional zone letter, the month name (German or English, any case) and the year
+// (2 or 4 digits, read as the date reader reads years), with any number of spaces between two groups:
+// "141638okt09", "141638okt2009", "031732B jul 04", "03 1732 Z JUL 2004". Zone letters, in either case:
+// A to I are UTC+1 to +9, K to M UTC+10 to +12, N to Y UTC-1 to -12, Z is UTC, J is local time. Nothing for
+// any other text, for a time that is not on the clock or for a day that the month does not have.
 std::optional<TacticalFields> readTactical(std::u16string_view text);
 
 }  // namespace core

@@ -21,6 +21,11 @@ std::u16string_view trimmed(std::u16string_view text)
     return text;
 }
 
+std::u16string_view cut(std::u16string_view text, std::size_t position, std::size_t count)
+{
+    return position < text.size() ? text.substr(position, count) : std::u16string_view();
+}
+
 char16_t foldCase(char16_t c)
 {
     if (c >= u'A' && c <= u'Z')

@@ -14,6 +14,9 @@ bool isDigit(char16_t c);
 // Surrounding white space (spaces, tabs, line breaks, no-break spaces) removed.
 std::u16string_view trimmed(std::u16string_view text);
 
+// Up to `count` characters from `position` on; what there is, or nothing, where the text is shorter.
+std::u16string_view cut(std::u16string_view text, std::size_t position, std::size_t count = std::u16string_view::npos);
+
 // Lower case for the letters month names use: A-Z and the German umlauts.
 char16_t foldCase(char16_t c);
 bool equalsFolded(std::u16string_view text, std::u16string_view lowerCase);

@@ -2,6 +2,8 @@
 
 #include "moment.h"
 
+#include <chrono>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,6 +22,9 @@ public:
 
     // One reading of the local clock.
     virtual core::Moment now() const = 0;
+    // The local time at a moment in UTC, by the rules of the computer's time zone in force on that date, or
+    // nothing when they cannot be told.
+    virtual std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const = 0;
     // Replaces whatever the clipboard held by the text.
     virtual void copy(std::u16string_view text) = 0;
     // Asks for the clipboard's text and returns at once; the answer comes later, through the window's event

@@ -13,8 +13,8 @@ namespace {
 // How long after the full second a status refresh lands: enough for the timer never to fire before it.
 constexpr int kTickDelayMs = 2;
 
-// The length of the tactical time input form "tthhmmMMMjjjj".
-constexpr std::size_t kTacticalInputLength = 13;
+// The longest tactical time typed: a date-time group with single spaces, "031732B jul 2004".
+constexpr std::size_t kTacticalInputLength = 16;
 
 std::u16string tacticalText(const core::Moment& moment)
 {
@@ -102,7 +102,8 @@ void Form::convertToTactical()
 
 void Form::convertToNormal()
 {
-    const auto result = core::tacticalToNormal(view.text(Control::TacticalInput));
+    const auto result = core::tacticalToNormal(view.text(Control::TacticalInput),
+                                               [this](std::chrono::sys_seconds utc) { return desktop.localTime(utc); });
     if (!result) {
         view.showMessage(kCheckInput, MessageIcon::Critical);
         return;

@@ -18,6 +18,14 @@ QString qText(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+core::Moment momentOf(const QDateTime& dateTime)
+{
+    const QDate date = dateTime.date();
+    const QTime time = dateTime.time();
+    return core::Moment{std::chrono::year{date.year()} / date.month() / date.day(),
+                        core::ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
+}
+
 }  // namespace
 
 void SystemClipboard::requestText()
@@ -51,8 +59,9 @@ std::unique_ptr<Clipboard> makeSystemClipboard()
     return std::make_unique<SystemClipboard>();
 }
 
-SystemDesktop::SystemDesktop()
-    : clipboard(makeSystemClipboard())
+SystemDesktop::SystemDesktop(const QTimeZone& zone)
+    : zone(zone),
+      clipboard(makeSystemClipboard())
 {
     QObject::connect(clipboard.get(), &Clipboard::textRead, clipboard.get(),
                      [this](const QString& text) { answerPaste(text.toStdU16String()); });
@@ -61,11 +70,15 @@ SystemDesktop::SystemDesktop()
 
 core::Moment SystemDesktop::now() const
 {
-    const QDateTime local = QDateTime::currentDateTime();
-    const QDate date = local.date();
-    const QTime time = local.time();
-    return core::Moment{std::chrono::year{date.year()} / date.month() / date.day(),
-                        core::ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
+    return momentOf(QDateTime::currentDateTime());
+}
+
+std::optional<core::Moment> SystemDesktop::localTime(std::chrono::sys_seconds utc) const
+{
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(utc.time_since_epoch().count(), zone);
+    if (!local.isValid())
+        return std::nullopt;
+    return momentOf(local);
 }
 
 void SystemDesktop::copy(std::u16string_view text)

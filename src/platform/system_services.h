@@ -3,6 +3,8 @@
 #include "desktop.h"
 #include "services.h"
 
+#include <QTimeZone>
+
 #include <memory>
 
 // The real clock, clipboard, message boxes and browser of the desktop the program runs on.
@@ -23,9 +25,11 @@ QString boundedClipboardText(QString text);
 // The desktop the form works on, through Qt; made once the application object exists.
 class SystemDesktop final : public form::Desktop {
 public:
-    SystemDesktop();
+    // Local time is that of the zone, the computer's own unless a test names another.
+    explicit SystemDesktop(const QTimeZone& zone = QTimeZone::systemTimeZone());
 
     core::Moment now() const override;
+    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override;
     void copy(std::u16string_view text) override;
     void requestPaste(form::PasteAnswer answer) override;
     bool openWebAddress(std::u16string_view address) override;
@@ -33,6 +37,7 @@ public:
 private:
     void answerPaste(std::optional<std::u16string> text);
 
+    const QTimeZone zone;
     const std::unique_ptr<Clipboard> clipboard;
     form::PasteAnswer pendingPaste;
 };

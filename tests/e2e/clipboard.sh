@@ -42,11 +42,6 @@ check_memory() {
     echo "$((peak / 1024)) MiB"
 }
 
-# The message box bears the window's title; prints its id.
-message_box() {
-    xdotool search --onlyvisible --name "^${TITLE}\$" | grep -vx "$WINDOW"
-}
-
 # An owner that took the clipboard and then stopped, like a frozen remote desktop.
 printf '141638okt2009' | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
 hung_owner=$!
@@ -54,11 +49,6 @@ started_pids+=("$hung_owner")
 wait_for "the clipboard" eval '[ "$(clipboard)" = 141638okt2009 ]'
 kill -STOP "$hung_owner"
 type_into "${TACTICAL_INPUT[@]}" "010900mar2010"
-answer_message() {
-    wait_for "the message" message_box
-    xdotool windowactivate --sync "$(message_box)" key --clearmodifiers Return
-    wait_for "the message to close" eval '! message_box'
-}
 pause=$(paste_watched answer_message)
 [ "$(field_text "${TACTICAL_INPUT[@]}")" = "010900mar2010" ] || fail "the tactical input changed"
 echo "ok: an owner that never answers: the message, the input kept, the clock paused at most $pause ms," \

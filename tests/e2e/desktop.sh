@@ -102,6 +102,18 @@ set_clipboard() {
     fail "the clipboard does not take '$1'; it holds '$(clipboard)'"
 }
 
+# The message box bears the window's title; prints its id.
+message_box() {
+    xdotool search --onlyvisible --name "^${TITLE}\$" | grep -vx "$WINDOW"
+}
+
+# Waits for a message box and closes it with Enter.
+answer_message() {
+    wait_for "the message" message_box
+    xdotool windowactivate --sync "$(message_box)" key --clearmodifiers Return
+    wait_for "the message to close" eval '! message_box'
+}
+
 # The text of a field, read by selecting it and copying it as a user would. The clipboard holds a marker
 # first, so a copy that does not happen fails instead of giving what the clipboard held before.
 field_text() {

@@ -5,6 +5,8 @@ set -euo pipefail
 here=$(dirname "$0")
 program=$1
 source "$here/desktop.sh"
+# A computer set to Germany, where date-time groups are shown in German local time.
+export TZ=Europe/Berlin
 
 # Client coordinates of the controls' centres, from the window's fixed layout.
 TIME_INPUT=(180 113); DATE_INPUT=(180 145); TACTICAL_RESULT=(180 177)
@@ -39,6 +41,22 @@ click_at "${TO_NORMAL_BUTTON[@]}"
 [ "$(field_text "${DATE_RESULT[@]}")" = "01.03.2010" ] || fail "date is '$(field_text "${DATE_RESULT[@]}")'"
 [ "$(field_text "${TACTICAL_RESULT[@]}")" = "141638okt09" ] || fail "result field changed"
 echo "ok: 010900mär2010 pasted from the clipboard reads back as 09:00 on 01.03.2010"
+
+for example in "031732B jul 04|17:32|03.07.04" "031732Zjan04|18:32|03.01.04" "312330Zdez09|00:30|01.01.10" \
+    "141638okt09|16:38|14.10.09"; do
+    IFS='|' read -r group time date <<<"$example"
+    type_into "${TACTICAL_INPUT[@]}" "$group"
+    click_at "${TO_NORMAL_BUTTON[@]}"
+    shown="$(field_text "${TIME_RESULT[@]}") $(field_text "${DATE_RESULT[@]}")"
+    [ "$shown" = "$time $date" ] || fail "$group shows $shown, not $time $date"
+    echo "ok: $group shows $time on $date"
+done
+type_into "${TACTICAL_INPUT[@]}" "0317 32Bjul04"
+click_at "${TO_NORMAL_BUTTON[@]}"
+answer_message
+shown="$(field_text "${TIME_RESULT[@]}") $(field_text "${DATE_RESULT[@]}")"
+[ "$shown" = "16:38 14.10.09" ] || fail "a time split inside its group changed the outputs to $shown"
+echo "ok: 0317 32Bjul04 gets the message, the outputs kept"
 
 xdotool windowminimize --sync "$WINDOW"
 wait_for "the tactical time in the caption" caption_is_tactical
