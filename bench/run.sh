@@ -20,6 +20,9 @@ if [ -z "${TAKTZEIT_BENCH_DISPLAY:-}" ]; then
     echo
     echo "== f. the tactical input by the length of a pasted text (medians of 7 runs)"
     "$build/bench/bench_paste_field" 2>/dev/null
+    echo
+    echo "== g. the command line: taktzeit --jetzt without a display beside /bin/true ($runs runs each, alternating)"
+    "$root/bench/command_line.sh" "$build/taktzeit" "$runs"
     exec env TAKTZEIT_BENCH_DISPLAY=1 xvfb-run --auto-servernum \
         --server-args="-screen 0 1280x1024x24 -nolisten tcp" "$0"
 fi

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "moment.h"
+#include "text.h"
 
 #include <chrono>
 #include <iterator>
@@ -20,23 +21,7 @@ inline const char16_t* const kEnglishMonthNames[12] = {u"jan", u"feb", u"mar", u
 // A text as UTF-8, for names and failure messages.
 inline std::string utf8(std::u16string_view text)
 {
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xd800 && c < 0xdc00 && i + 1 < text.size())
-            c = 0x10000 + ((c - 0xd800) << 10) + (text[++i] - 0xdc00);
-        if (c < 0x80) {
-            bytes += char(c);
-        } else if (c < 0x800) {
-            bytes += {char(0xc0 | c >> 6), char(0x80 | (c & 0x3f))};
-        } else if (c < 0x10000) {
-            bytes += {char(0xe0 | c >> 12), char(0x80 | (c >> 6 & 0x3f)), char(0x80 | (c & 0x3f))};
-        } else {
-            bytes += {char(0xf0 | c >> 18), char(0x80 | (c >> 12 & 0x3f)), char(0x80 | (c >> 6 & 0x3f)),
-                      char(0x80 | (c & 0x3f))};
-        }
-    }
-    return bytes;
+    return core::toUtf8(text);
 }
 
 inline core::Moment momentAt(int y, unsigned m, unsigned d, int hour, int minute, int second, int millisecond = 0)

@@ -28,4 +28,8 @@ std::optional<int> readDigits(std::u16string_view text, std::size_t minDigits, s
 // A number from 0 to 99 written as exactly two digits, with a leading zero.
 std::u16string twoDigitText(int value);
 
+// UTF-8 bytes as text, with U+FFFD for every byte that is not part of a character; and text as UTF-8.
+std::u16string fromUtf8(std::string_view bytes);
+std::string toUtf8(std::u16string_view text);
+
 }  // namespace core

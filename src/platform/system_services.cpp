@@ -68,17 +68,27 @@ SystemDesktop::SystemDesktop(const QTimeZone& zone)
     QObject::connect(clipboard.get(), &Clipboard::noAnswer, clipboard.get(), [this] { answerPaste(std::nullopt); });
 }
 
-core::Moment SystemDesktop::now() const
+core::Moment localNow()
 {
     return momentOf(QDateTime::currentDateTime());
 }
 
-std::optional<core::Moment> SystemDesktop::localTime(std::chrono::sys_seconds utc) const
+std::optional<core::Moment> localTimeIn(const QTimeZone& zone, std::chrono::sys_seconds utc)
 {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(utc.time_since_epoch().count(), zone);
     if (!local.isValid())
         return std::nullopt;
     return momentOf(local);
+}
+
+core::Moment SystemDesktop::now() const
+{
+    return localNow();
+}
+
+std::optional<core::Moment> SystemDesktop::localTime(std::chrono::sys_seconds utc) const
+{
+    return localTimeIn(zone, utc);
 }
 
 void SystemDesktop::copy(std::u16string_view text)

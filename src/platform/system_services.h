@@ -22,6 +22,11 @@ std::unique_ptr<Clipboard> makeSystemClipboard();
 // The text cut to form::kClipboardTextLimit characters, never inside a surrogate pair.
 QString boundedClipboardText(QString text);
 
+// The local clock, and the local time at a moment in UTC in a time zone, through Qt; both work before and
+// without an application object.
+core::Moment localNow();
+std::optional<core::Moment> localTimeIn(const QTimeZone& zone, std::chrono::sys_seconds utc);
+
 // The desktop the form works on, through Qt; made once the application object exists.
 class SystemDesktop final : public form::Desktop {
 public:

@@ -61,6 +61,9 @@ echo "ok: 0317 32Bjul04 gets the message, the outputs kept"
 xdotool windowminimize --sync "$WINDOW"
 wait_for "the tactical time in the caption" caption_is_tactical
 echo "ok: minimized caption is $(xdotool getwindowname "$WINDOW")"
+now=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --jetzt)
+[ "$now" = "$(xdotool getwindowname "$WINDOW")" ] || fail "taktzeit --jetzt printed $now"
+echo "ok: taktzeit --jetzt without a display prints the same, $now"
 
 xdotool windowactivate --sync "$WINDOW"
 wait_for "the title back" eval '[ "$(xdotool getwindowname "$WINDOW")" = "$TITLE" ]'
