@@ -3,11 +3,15 @@
 #   make test      builds the program and every test, and runs the tests headless
 #   make package   builds the Debian package taktzeit_<version>_<arch>.deb here
 #   make bench     the benchmarks (BENCHMARKS.md)
+#   make windows   cross-compiles the Windows program build-windows/taktzeit.exe with MinGW-w64
+# make test also builds the Windows program and tests it under Wine; WINDOWS=0 leaves that part out.
 BUILD ?= build
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
+WINDOWS ?= 1
+WINDOWS_BUILD ?= build-windows
 
-.PHONY: run test package bench configure clean
+.PHONY: run test package bench windows configure clean
 
 run: configure
 	cmake --build $(BUILD) -j$(JOBS) --target taktzeit
@@ -17,6 +21,18 @@ test: DEPENDENCIES = test
 test: configure
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+ifneq ($(WINDOWS),0)
+	$(MAKE) windows
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure
+endif
+
+# Static, stripped, imports only Windows' own DLLs.
+windows:
+	@scripts/install-dependencies windows
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+		$(WINDOWS_CMAKE_ARGS) >/dev/null
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+	@ls -l $(WINDOWS_BUILD)/taktzeit.exe
 
 # A Release build of its own, with Debian's hardening flags and without the tests.
 package:
@@ -38,4 +54,4 @@ configure:
 	cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
 
 clean:
-	rm -rf $(BUILD) build-package taktzeit_*.deb
+	rm -rf $(BUILD) build-package $(WINDOWS_BUILD) taktzeit_*.deb

@@ -9,7 +9,6 @@ program=$1
 repaint_gaps=$2
 source "$here/desktop.sh"
 
-TACTICAL_INPUT=(180 273); PASTE_BUTTON=(332 276)
 MEMORY_LIMIT_KIB=$((100 * 1024))
 PAUSE_LIMIT_MS=1500
 

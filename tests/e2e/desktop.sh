@@ -3,6 +3,11 @@
 # Everything started here is ended on exit, also when a step fails.
 
 TITLE='- Umrechner taktische Zeit -'
+# Client coordinates of the controls' centres, from the window's fixed layout.
+TIME_INPUT=(180 113); DATE_INPUT=(180 145); TACTICAL_RESULT=(180 177)
+TO_TACTICAL_BUTTON=(332 148); COPY_BUTTON=(332 180)
+TACTICAL_INPUT=(180 273); TIME_RESULT=(180 305); DATE_RESULT=(180 337)
+TO_NORMAL_BUTTON=(332 308); PASTE_BUTTON=(332 276)
 started_pids=()
 scratch=$(mktemp -d)
 
@@ -100,6 +105,33 @@ set_clipboard() {
         kill "${started_pids[-1]}" 2>/dev/null || true
     done
     fail "the clipboard does not take '$1'; it holds '$(clipboard)'"
+}
+
+# The upper conversion of a typed time and date, and its copy to the clipboard.
+convert_and_copy() {
+    type_into "${TIME_INPUT[@]}" "16:38:53"
+    type_into "${DATE_INPUT[@]}" "14.10.2009"
+    click_at "${TO_TACTICAL_BUTTON[@]}"
+    click_at "${COPY_BUTTON[@]}"
+    wait_for "the copied result" eval '[ "$(clipboard)" = 141638okt09 ]'
+    echo "ok: 16:38:53 on 14.10.2009 converted and copied as 141638okt09"
+}
+
+# The time and date the lower conversion shows, separated by a space.
+normal_result() {
+    echo "$(field_text "${TIME_RESULT[@]}") $(field_text "${DATE_RESULT[@]}")"
+}
+
+minimize() {
+    xdotool windowminimize --sync "$WINDOW"
+    wait_for "the tactical time in the caption" caption_is_tactical
+    echo "ok: minimized caption is $(xdotool getwindowname "$WINDOW")"
+}
+
+restore() {
+    xdotool windowactivate --sync "$WINDOW"
+    wait_for "the title back" eval '[ "$(xdotool getwindowname "$WINDOW")" = "$TITLE" ]'
+    echo "ok: restored caption is the title"
 }
 
 # The message box bears the window's title; prints its id.

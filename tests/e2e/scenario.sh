@@ -8,12 +8,6 @@ source "$here/desktop.sh"
 # A computer set to Germany, where date-time groups are shown in German local time.
 export TZ=Europe/Berlin
 
-# Client coordinates of the controls' centres, from the window's fixed layout.
-TIME_INPUT=(180 113); DATE_INPUT=(180 145); TACTICAL_RESULT=(180 177)
-TO_TACTICAL_BUTTON=(332 148); COPY_BUTTON=(332 180)
-TACTICAL_INPUT=(180 273); TIME_RESULT=(180 305); DATE_RESULT=(180 337)
-TO_NORMAL_BUTTON=(332 308); PASTE_BUTTON=(332 276)
-
 start_desktop
 start_program "$program"
 
@@ -21,12 +15,7 @@ eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 [ "$WIDTH" = 458 ] && [ "$HEIGHT" = 388 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 458x388"
 echo "ok: window found by its title, client area 458x388"
 
-type_into "${TIME_INPUT[@]}" "16:38:53"
-type_into "${DATE_INPUT[@]}" "14.10.2009"
-click_at "${TO_TACTICAL_BUTTON[@]}"
-click_at "${COPY_BUTTON[@]}"
-wait_for "the copied result" eval '[ "$(clipboard)" = 141638okt09 ]'
-echo "ok: 16:38:53 on 14.10.2009 converted and copied as 141638okt09"
+convert_and_copy
 
 click_at "${PASTE_BUTTON[@]}"
 click_at "${TO_NORMAL_BUTTON[@]}"
@@ -47,27 +36,23 @@ for example in "031732B jul 04|17:32|03.07.04" "031732Zjan04|18:32|03.01.04" "31
     IFS='|' read -r group time date <<<"$example"
     type_into "${TACTICAL_INPUT[@]}" "$group"
     click_at "${TO_NORMAL_BUTTON[@]}"
-    shown="$(field_text "${TIME_RESULT[@]}") $(field_text "${DATE_RESULT[@]}")"
+    shown=$(normal_result)
     [ "$shown" = "$time $date" ] || fail "$group shows $shown, not $time $date"
     echo "ok: $group shows $time on $date"
 done
 type_into "${TACTICAL_INPUT[@]}" "0317 32Bjul04"
 click_at "${TO_NORMAL_BUTTON[@]}"
 answer_message
-shown="$(field_text "${TIME_RESULT[@]}") $(field_text "${DATE_RESULT[@]}")"
+shown=$(normal_result)
 [ "$shown" = "16:38 14.10.09" ] || fail "a time split inside its group changed the outputs to $shown"
 echo "ok: 0317 32Bjul04 gets the message, the outputs kept"
 
-xdotool windowminimize --sync "$WINDOW"
-wait_for "the tactical time in the caption" caption_is_tactical
-echo "ok: minimized caption is $(xdotool getwindowname "$WINDOW")"
+minimize
 now=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --jetzt)
 [ "$now" = "$(xdotool getwindowname "$WINDOW")" ] || fail "taktzeit --jetzt printed $now"
 echo "ok: taktzeit --jetzt without a display prints the same, $now"
 
-xdotool windowactivate --sync "$WINDOW"
-wait_for "the title back" eval '[ "$(xdotool getwindowname "$WINDOW")" = "$TITLE" ]'
-echo "ok: restored caption is the title"
+restore
 
 xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
 wait_for "the program to end" bash -c "! kill -0 $program_pid"

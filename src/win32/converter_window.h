@@ -1,0 +1,62 @@
+#pragma once
+
+#include "form.h"
+#include "win32_desktop.h"
+
+#include <windows.h>
+
+#include <array>
+
+namespace win32 {
+
+// The one window of the program on Windows: a thin view of the form, made from its layout with the
+// standard controls, that forwards every event to it and carries out what it asks.
+class ConverterWindow final : private form::View {
+public:
+    explicit ConverterWindow(Win32Desktop& desktop);
+    ~ConverterWindow() override;
+
+    HWND handle() const { return window; }
+    // Shows the window, centred on the work area of its monitor, with the focus on the upper "Umrechnen".
+    void show(int showCommand);
+
+private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    void applyDpi(UINT newDpi);
+    int scaled(int twips) const;
+    HWND control(form::Control control) const;
+    form::Control controlOf(HWND child) const;
+    void command(int id, int notification);
+    bool setCursor(HWND under);
+    void setLinkLit(bool lit);
+    void keepOptionTabStopAtSelected();
+
+    std::u16string text(form::Control field) const override;
+    void setText(form::Control field, std::u16string_view text) override;
+    void setLimit(form::Control field, std::size_t characters) override;
+    void enableCopy() override;
+    core::MonthLanguage monthLanguage() const override;
+    void setPanelText(form::StatusPanel panel, std::u16string_view text) override;
+    void setCaption(std::u16string_view caption) override;
+    void showMessage(std::u16string_view text, form::MessageIcon icon) override;
+    void scheduleTick(std::chrono::milliseconds delay) override;
+
+    Win32Desktop& desktop;
+    form::Form form;
+    HWND window = nullptr;
+    std::array<HWND, form::kControlCount> controls{};
+    UINT dpi = 96;
+    HFONT standardFont = nullptr;
+    HFONT labelFont = nullptr;
+    HFONT litLinkFont = nullptr;
+    HICON logo = nullptr;
+    HCURSOR hand = nullptr;
+    bool linkLit = false;
+    // Where the focus was when the window was last deactivated, to give it back.
+    HWND lastFocus = nullptr;
+};
+
+}  // namespace win32

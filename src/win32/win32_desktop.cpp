@@ -1,0 +1,161 @@
+#include "win32_desktop.h"
+
+#include "wide_text.h"
+
+#include <shellapi.h>
+
+#include <thread>
+#include <utility>
+
+namespace {
+
+constexpr UINT kPasteDeadlineMs = 1000;
+
+// Another program may hold the clipboard open for a moment; after this many tries of 10 ms it is taken as
+// not answering.
+constexpr int kOpenTries = 200;
+
+bool openClipboard(HWND owner, int tries)
+{
+    for (int attempt = 0; attempt < tries; ++attempt) {
+        if (OpenClipboard(owner))
+            return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+// The clipboard's text, cut to the paste limit, never inside a surrogate pair; empty when it holds none.
+// Runs away from the window's thread: an owner that renders late blocks GetClipboardData until it does.
+std::optional<std::u16string> readClipboard()
+{
+    if (!openClipboard(nullptr, kOpenTries))
+        return std::nullopt;
+    std::u16string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* characters = static_cast<const char16_t*>(GlobalLock(data))) {
+            const std::size_t size = GlobalSize(data) / sizeof(char16_t);
+            std::size_t length = 0;
+            while (length < size && length < form::kClipboardTextLimit && characters[length] != u'\0')
+                ++length;
+            if (length == form::kClipboardTextLimit && characters[length - 1] >= 0xd800
+                && characters[length - 1] < 0xdc00)
+                --length;
+            text.assign(characters, length);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace
+
+Win32Desktop::Win32Desktop() = default;
+Win32Desktop::~Win32Desktop() = default;
+
+void Win32Desktop::setWindow(HWND target)
+{
+    window = target;
+}
+
+core::Moment Win32Desktop::now() const
+{
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    return core::Moment{std::chrono::year{local.wYear} / local.wMonth / local.wDay,
+                        core::ClockTime{local.wHour, local.wMinute, local.wSecond}, local.wMilliseconds};
+}
+
+std::optional<core::Moment> Win32Desktop::localTime(std::chrono::sys_seconds utc) const
+{
+    using namespace std::chrono;
+    const auto day = floor<days>(utc);
+    const year_month_day date{day};
+    const hh_mm_ss time{utc - day};
+    const int year = static_cast<int>(date.year());
+    // What SYSTEMTIME holds.
+    if (year < 1601 || year > 30827)
+        return std::nullopt;
+    const SYSTEMTIME universal{static_cast<WORD>(year),
+                               static_cast<WORD>(static_cast<unsigned>(date.month())),
+                               0,
+                               static_cast<WORD>(static_cast<unsigned>(date.day())),
+                               static_cast<WORD>(time.hours().count()),
+                               static_cast<WORD>(time.minutes().count()),
+                               static_cast<WORD>(time.seconds().count()),
+                               0};
+    // The zone's rules for that year, where Windows keeps them year by year.
+    DYNAMIC_TIME_ZONE_INFORMATION computerZone;
+    TIME_ZONE_INFORMATION zone;
+    SYSTEMTIME local;
+    if (GetDynamicTimeZoneInformation(&computerZone) == TIME_ZONE_ID_INVALID
+        || !GetTimeZoneInformationForYear(static_cast<USHORT>(year), &computerZone, &zone)
+        || !SystemTimeToTzSpecificLocalTime(&zone, &universal, &local))
+        return std::nullopt;
+    return core::Moment{std::chrono::year{local.wYear} / local.wMonth / local.wDay,
+                        core::ClockTime{local.wHour, local.wMinute, local.wSecond}, 0};
+}
+
+void Win32Desktop::copy(std::u16string_view text)
+{
+    // A paste that hangs holds the clipboard open; the copy then waits a tenth of a second at most.
+    if (!openClipboard(window, 10))
+        return;
+    EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t))) {
+        auto* characters = static_cast<char16_t*>(GlobalLock(memory));
+        text.copy(characters, text.size());
+        characters[text.size()] = u'\0';
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_UNICODETEXT, memory))
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+void Win32Desktop::requestPaste(form::PasteAnswer answer)
+{
+    pendingPaste = std::move(answer);
+    const WPARAM number = ++pasteNumber;
+    SetTimer(window, kPasteTimer, kPasteDeadlineMs, nullptr);
+    std::thread([target = window, number] {
+        const auto text = readClipboard();
+        if (!text)
+            return;
+        auto* posted = new std::u16string(*text);
+        if (!PostMessageW(target, kPasteRead, number, reinterpret_cast<LPARAM>(posted)))
+            delete posted;
+    }).detach();
+}
+
+bool Win32Desktop::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kPasteRead) {
+        const std::unique_ptr<std::u16string> text(reinterpret_cast<std::u16string*>(lParam));
+        // An answer after its deadline, or to an earlier request, is dropped.
+        if (wParam == pasteNumber)
+            answerPaste(*text);
+        return true;
+    }
+    if (message == WM_TIMER && wParam == kPasteTimer) {
+        answerPaste(std::nullopt);
+        return true;
+    }
+    return false;
+}
+
+void Win32Desktop::answerPaste(std::optional<std::u16string> text)
+{
+    KillTimer(window, kPasteTimer);
+    ++pasteNumber;
+    if (const form::PasteAnswer answer = std::exchange(pendingPaste, nullptr))
+        answer(std::move(text));
+}
+
+bool Win32Desktop::openWebAddress(std::u16string_view address)
+{
+    // Windows reports success as any value above 32.
+    const auto result = ShellExecuteW(window, nullptr, wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "desktop.h"
+
+#include <windows.h>
+
+#include <memory>
+
+// The desktop the form works on, through Windows: the local clock and time zone, the clipboard and the
+// default browser. Answers to a paste come to the window as messages, which it hands to handleMessage.
+class Win32Desktop final : public form::Desktop {
+public:
+    // The message a finished clipboard read posts to the window; its deadline is the window's timer kPasteTimer.
+    static constexpr UINT kPasteRead = WM_APP + 1;
+    static constexpr UINT_PTR kPasteTimer = 2;
+
+    Win32Desktop();
+    ~Win32Desktop() override;
+
+    void setWindow(HWND window);
+    // True when the message was the answer or the deadline of a paste.
+    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    core::Moment now() const override;
+    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override;
+    void copy(std::u16string_view text) override;
+    void requestPaste(form::PasteAnswer answer) override;
+    bool openWebAddress(std::u16string_view address) override;
+
+private:
+    void answerPaste(std::optional<std::u16string> text);
+
+    HWND window = nullptr;
+    form::PasteAnswer pendingPaste;
+    // Each read is numbered, so an answer that comes after its deadline is known and dropped.
+    WPARAM pasteNumber = 0;
+};

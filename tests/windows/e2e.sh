@@ -1,0 +1,51 @@
+#!/bin/bash
+# The real taktzeit.exe under Wine on a private X display with a window manager, driven as a Windows user
+# would: the window's place and size, both conversions, a date-time group in German local time, copy and
+# paste through the clipboard, the caption while minimized, and closing it.
+# Usage: tests/windows/e2e.sh PROGRAM   (WINEPREFIX names the prefix, made on first use)
+set -euo pipefail
+if [ -z "${TAKTZEIT_E2E_DISPLAY:-}" ]; then
+    exec env TAKTZEIT_E2E_DISPLAY=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
+        "$0" "$@"
+fi
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+source "$here/../e2e/desktop.sh"
+source "$here/wine.sh"
+# A computer set to Germany.
+export TZ=Europe/Berlin
+
+start_desktop
+prepare_prefix
+start_program wine_run "$program"
+
+eval "$(xwininfo -id "$WINDOW" | sed -n 's/ *Absolute upper-left X: *\(.*\)/left=\1/p; s/ *Absolute upper-left Y: *\(.*\)/top=\1/p;
+    s/ *Width: *\(.*\)/width=\1/p; s/ *Height: *\(.*\)/height=\1/p')"
+[ "$width" = 458 ] && [ "$height" = 388 ] || fail "client area is ${width}x${height}, not 458x388"
+# Centred: the client area sits in the middle, lowered by half the title bar above it.
+[ $((left - (1280 - 458) / 2)) -ge -2 ] && [ $((left - (1280 - 458) / 2)) -le 2 ] \
+    && [ $((top - (1024 - 388) / 2)) -ge -2 ] && [ $((top - (1024 - 388) / 2)) -le 20 ] \
+    || fail "client area at $left,$top on a 1280x1024 screen is not centred"
+echo "ok: window found by its title, client area 458x388 at $left,$top, centred"
+
+convert_and_copy
+
+set_clipboard "010900mär2010"
+click_at "${PASTE_BUTTON[@]}"
+click_at "${TO_NORMAL_BUTTON[@]}"
+shown=$(normal_result)
+[ "$shown" = "09:00 01.03.2010" ] || fail "010900mär2010 pasted shows $shown"
+echo "ok: 010900mär2010 pasted from the clipboard reads back as 09:00 on 01.03.2010"
+
+type_into "${TACTICAL_INPUT[@]}" "031732B jul 04"
+click_at "${TO_NORMAL_BUTTON[@]}"
+shown=$(normal_result)
+[ "$shown" = "17:32 03.07.04" ] || fail "031732B jul 04 shows $shown"
+echo "ok: 031732B jul 04 shows 17:32 on 03.07.04"
+
+minimize
+restore
+
+xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
+wait_for "the program to end" bash -c "! kill -0 $program_pid"
+echo "ok: closed with Alt+F4, the program ended"
