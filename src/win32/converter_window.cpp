@@ -14,7 +14,6 @@ namespace win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"taktzeit";
-constexpr UINT_PTR kTickTimer = 1;
 // Control ids start above IDOK (1) and IDCANCEL (2), which the dialog manager sends for Enter and Esc.
 constexpr int kFirstId = 100;
 
@@ -119,7 +118,7 @@ std::vector<const form::ControlSpec*> creationOrder()
 
 }  // namespace
 
-ConverterWindow::ConverterWindow(Win32Desktop& desktop)
+ConverterWindow::ConverterWindow(WindowDesktop& desktop)
     : desktop(desktop),
       form(*this, desktop)
 {
@@ -279,6 +278,7 @@ LRESULT ConverterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kTickTimer) {
             KillTimer(window, kTickTimer);
+            nextTick = std::chrono::milliseconds(-1);
             form.tick();
         }
         return 0;
@@ -439,12 +439,12 @@ void ConverterWindow::setCaption(std::u16string_view caption)
 
 void ConverterWindow::showMessage(std::u16string_view text, form::MessageIcon icon)
 {
-    MessageBoxW(window, wide(text).c_str(), wide(form::kTitle).c_str(),
-                MB_OK | (icon == form::MessageIcon::Critical ? MB_ICONSTOP : MB_ICONINFORMATION));
+    desktop.showMessage(window, form::kTitle, text, icon);
 }
 
 void ConverterWindow::scheduleTick(std::chrono::milliseconds delay)
 {
+    nextTick = delay;
     SetTimer(window, kTickTimer, static_cast<UINT>(delay.count()), nullptr);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form.h"
-#include "win32_desktop.h"
+#include "window_desktop.h"
 
 #include <windows.h>
 
@@ -13,10 +13,15 @@ namespace win32 {
 // standard controls, that forwards every event to it and carries out what it asks.
 class ConverterWindow final : private form::View {
 public:
-    explicit ConverterWindow(Win32Desktop& desktop);
+    // The timer of the status clock.
+    static constexpr UINT_PTR kTickTimer = 1;
+
+    explicit ConverterWindow(WindowDesktop& desktop);
     ~ConverterWindow() override;
 
     HWND handle() const { return window; }
+    // The delay of the status clock's next tick, as last scheduled: Windows keeps a timer's interval to itself.
+    std::chrono::milliseconds scheduledTick() const { return nextTick; }
     // Shows the window, centred on the work area of its monitor, with the focus on the upper "Umrechnen".
     void show(int showCommand);
 
@@ -44,7 +49,7 @@ private:
     void showMessage(std::u16string_view text, form::MessageIcon icon) override;
     void scheduleTick(std::chrono::milliseconds delay) override;
 
-    Win32Desktop& desktop;
+    WindowDesktop& desktop;
     form::Form form;
     HWND window = nullptr;
     std::array<HWND, form::kControlCount> controls{};
@@ -55,6 +60,7 @@ private:
     HICON logo = nullptr;
     HCURSOR hand = nullptr;
     bool linkLit = false;
+    std::chrono::milliseconds nextTick{-1};
     // Where the focus was when the window was last deactivated, to give it back.
     HWND lastFocus = nullptr;
 };

@@ -153,6 +153,12 @@ void Win32Desktop::answerPaste(std::optional<std::u16string> text)
         answer(std::move(text));
 }
 
+void Win32Desktop::showMessage(HWND owner, std::u16string_view title, std::u16string_view text, form::MessageIcon icon)
+{
+    MessageBoxW(owner, wide(text).c_str(), wide(title).c_str(),
+                MB_OK | (icon == form::MessageIcon::Critical ? MB_ICONSTOP : MB_ICONINFORMATION));
+}
+
 bool Win32Desktop::openWebAddress(std::u16string_view address)
 {
     // Windows reports success as any value above 32.

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "desktop.h"
-
-#include <windows.h>
+#include "window_desktop.h"
 
 #include <memory>
 
-// The desktop the form works on, through Windows: the local clock and time zone, the clipboard and the
-// default browser. Answers to a paste come to the window as messages, which it hands to handleMessage.
-class Win32Desktop final : public form::Desktop {
+// The desktop the form works on, through Windows: the local clock and time zone, the clipboard, the
+// default browser and message boxes. Answers to a paste come to the window as messages.
+class Win32Desktop final : public WindowDesktop {
 public:
     // The message a finished clipboard read posts to the window; its deadline is the window's timer kPasteTimer.
     static constexpr UINT kPasteRead = WM_APP + 1;
@@ -17,9 +15,9 @@ public:
     Win32Desktop();
     ~Win32Desktop() override;
 
-    void setWindow(HWND window);
-    // True when the message was the answer or the deadline of a paste.
-    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void setWindow(HWND window) override;
+    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void showMessage(HWND owner, std::u16string_view title, std::u16string_view text, form::MessageIcon icon) override;
 
     core::Moment now() const override;
     std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override;
