@@ -127,7 +127,13 @@ public:
     void setMinimized(bool minimized) override
     {
         ShowWindow(window->handle(), minimized ? SW_MINIMIZE : SW_RESTORE);
-        settle();
+        // The window manager answers a minimize or restore on its own time, and Wine passes its answer on as
+        // one more change of state: it must come before the next step, not after it.
+        const DWORD until = GetTickCount() + 500;
+        while (GetTickCount() < until) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, until - GetTickCount(), QS_ALLINPUT);
+            settle();
+        }
     }
     void blankPanel(StatusPanel panel) override
     {
@@ -251,10 +257,12 @@ int main()
     const auto report = [&](const std::string& name, const std::string& failure) {
         if (failure.empty()) {
             ++passed;
-            return;
+            std::printf("PASS: %s\n", name.c_str());
+        } else {
+            ++failed;
+            std::printf("FAIL: %s: %s\n", name.c_str(), failure.c_str());
         }
-        ++failed;
-        std::printf("FAIL: %s: %s\n", name.c_str(), failure.c_str());
+        std::fflush(stdout);
     };
     for (const FormCase& formCase : formCases()) {
         Win32Driver driver;
