@@ -181,8 +181,9 @@ Control controlNamed(std::string_view name)
     return Control::None;
 }
 
-// The window at 96 dpi against the design: every control's place, size and caption, every caption uncut,
-// the client area, and the keyboard order from the first focus.
+// The window against the design at the screen's dpi (twips times dpi over 1440; 96 dpi makes 15 twips a
+// pixel): every control's place, size and caption, every caption uncut, the client area, and the keyboard
+// order from the first focus.
 std::vector<std::string> layoutFailures()
 {
     std::vector<std::string> failures;
@@ -191,9 +192,11 @@ std::vector<std::string> layoutFailures()
     win32::ConverterWindow window(windowDesktop);
     window.show(SW_SHOWNORMAL);
     settle();
+    const auto dpi = static_cast<int>(GetDpiForWindow(window.handle()));
+    const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
     RECT client;
     GetClientRect(window.handle(), &client);
-    if (client.right != 458 || client.bottom != 388)
+    if (client.right != pixels(6870) || client.bottom != pixels(5820))
         failures.push_back("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
     for (const Placement& designed : kPlacements) {
         HWND control = child(window.handle(), controlNamed(designed.name));
@@ -207,7 +210,8 @@ std::vector<std::string> layoutFailures()
                 top += frame.top;
             }
         }
-        const RECT wanted{left / 15, top / 15, (left + designed.width) / 15, (top + designed.height) / 15};
+        const RECT wanted{pixels(left), pixels(top), pixels(left) + pixels(designed.width),
+                          pixels(top) + pixels(designed.height)};
         if (!EqualRect(&place, &wanted))
             failures.push_back(std::string(designed.name) + " at " + std::to_string(place.left) + ","
                                + std::to_string(place.top) + " " + std::to_string(place.right - place.left) + "x"
@@ -269,6 +273,7 @@ int main()
         report(formCase.name, runCase(formCase, driver));
     }
     const auto layout = layoutFailures();
+    std::printf("at %u dpi\n", GetDpiForSystem());
     report("layout", layout.empty() ? std::string() : layout.front());
     for (std::size_t i = 1; i < layout.size(); ++i)
         std::printf("      %s\n", layout[i].c_str());
