@@ -29,6 +29,11 @@ bool openClipboard(HWND owner, int tries)
 // Runs away from the window's thread: an owner that renders late blocks GetClipboardData until it does.
 std::optional<std::u16string> readClipboard()
 {
+    // Asking an owner that does not answer to render its text would hold the clipboard open, for every
+    // program, as long as Windows waits for it: it is asked first whether it answers at all.
+    if (HWND owner = GetClipboardOwner();
+        owner && !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPasteDeadlineMs - 100, nullptr))
+        return std::nullopt;
     if (!openClipboard(nullptr, kOpenTries))
         return std::nullopt;
     std::u16string text;

@@ -1,8 +1,9 @@
 #!/bin/bash
 # The real taktzeit.exe under Wine on a private X display with a window manager, driven as a Windows user
 # would: the window's place and size, both conversions, a date-time group in German local time, copy and
-# paste through the clipboard, the caption while minimized, and closing it.
-# Usage: tests/windows/e2e.sh PROGRAM   (WINEPREFIX names the prefix, made on first use)
+# paste through the clipboard, a clipboard owner that never answers, the caption while minimized, and
+# closing it.
+# Usage: tests/windows/e2e.sh PROGRAM SILENT_OWNER   (WINEPREFIX names the prefix, made on first use)
 set -euo pipefail
 if [ -z "${TAKTZEIT_E2E_DISPLAY:-}" ]; then
     exec env TAKTZEIT_E2E_DISPLAY=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
@@ -10,6 +11,7 @@ if [ -z "${TAKTZEIT_E2E_DISPLAY:-}" ]; then
 fi
 here=$(cd "$(dirname "$0")" && pwd)
 program=$1
+silent_owner=$2
 source "$here/../e2e/desktop.sh"
 source "$here/wine.sh"
 # A computer set to Germany.
@@ -17,7 +19,7 @@ export TZ=Europe/Berlin
 
 start_desktop
 prepare_prefix
-start_program wine_run "$program"
+start_program "${wine_run[@]}" "$program"
 
 eval "$(xwininfo -id "$WINDOW" | sed -n 's/ *Absolute upper-left X: *\(.*\)/left=\1/p; s/ *Absolute upper-left Y: *\(.*\)/top=\1/p;
     s/ *Width: *\(.*\)/width=\1/p; s/ *Height: *\(.*\)/height=\1/p')"
@@ -42,6 +44,28 @@ click_at "${TO_NORMAL_BUTTON[@]}"
 shown=$(normal_result)
 [ "$shown" = "17:32 03.07.04" ] || fail "031732B jul 04 shows $shown"
 echo "ok: 031732B jul 04 shows 17:32 on 03.07.04"
+
+# The status clock's panel, as pixels on the screen.
+clock_pixels() {
+    import -window root -crop 90x14+$((left + 2))+$((top + 373)) rgb:- | md5sum
+}
+"${wine_run[@]}" "$silent_owner" >"$scratch/owner.log" 2>&1 &
+owner_pid=$!
+started_pids+=("$owner_pid")
+wait_for "the silent owner to take the clipboard" grep -q owner "$scratch/owner.log"
+type_into "${TACTICAL_INPUT[@]}" "010900mar2010"
+before=$(clock_pixels)
+start=$(date +%s%N)
+click_at "${PASTE_BUTTON[@]}"
+wait_for "the message" message_box
+waited=$((($(date +%s%N) - start) / 1000000))
+[ "$waited" -le 1500 ] || fail "the message came after $waited ms"
+[ "$(clock_pixels)" != "$before" ] || fail "the status clock stood still while the clipboard did not answer"
+xdotool windowactivate --sync "$(message_box)" key --clearmodifiers Return
+wait_for "the message to close" eval '! message_box'
+kill "$owner_pid"
+[ "$(field_text "${TACTICAL_INPUT[@]}")" = "010900mar2010" ] || fail "the tactical input changed"
+echo "ok: an owner that never renders: the message after $waited ms, the clock ticking, the input kept"
 
 minimize
 restore

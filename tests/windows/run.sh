@@ -11,4 +11,4 @@ source "$here/../e2e/desktop.sh"
 source "$here/wine.sh"
 start_desktop
 prepare_prefix
-wine_run "$1"
+"${wine_run[@]}" "$1"

@@ -6,10 +6,12 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export WINEARCH=win64
 
-# Every call into Wine is bounded: a Wine that hangs fails the test instead of stalling it.
-wine_run() {
-    timeout 120 wine "$@"
-}
+# Every call into Wine is bounded: a Wine that hangs fails the test instead of stalling it. An array, not a
+# function, so that a program started in the background is the process that $! names.
+wine_run=(timeout 120 wine)
+
+# Whatever still runs in the prefix ends with the test, after what desktop.sh started.
+trap 'timeout 30 wineserver --kill 2>/dev/null; cleanup' EXIT
 
 # Makes the prefix when it is missing; a fresh one takes some seconds.
 prepare_prefix() {
@@ -19,8 +21,8 @@ prepare_prefix() {
         timeout 60 wineserver --wait
         # Debian's Wine uses its own fonts only once they are in the prefix.
         cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-        wine_run reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        "${wine_run[@]}" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     fi
-    wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${WINE_DPI:-96}" /f \
+    "${wine_run[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${WINE_DPI:-96}" /f \
         >/dev/null 2>&1
 }
