@@ -1,9 +1,9 @@
 #!/bin/bash
 # The real taktzeit.exe under Wine on a private X display with a window manager, driven as a Windows user
 # would: the window's place and size, both conversions, a date-time group in German local time, copy and
-# paste through the clipboard, a clipboard owner that never answers, the caption while minimized, and
-# closing it.
-# Usage: tests/windows/e2e.sh PROGRAM SILENT_OWNER   (WINEPREFIX names the prefix, made on first use)
+# paste through the clipboard, a clipboard owner that never answers, the caption while minimized, closing
+# it, and the installer installing it with a Start-menu shortcut and removing it again.
+# Usage: tests/windows/e2e.sh PROGRAM SILENT_OWNER MSI   (WINEPREFIX names the prefix, made on first use)
 set -euo pipefail
 if [ -z "${TAKTZEIT_E2E_DISPLAY:-}" ]; then
     exec env TAKTZEIT_E2E_DISPLAY=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
@@ -12,6 +12,7 @@ fi
 here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 silent_owner=$2
+msi=$3
 source "$here/../e2e/desktop.sh"
 source "$here/wine.sh"
 # A computer set to Germany.
@@ -73,3 +74,15 @@ restore
 xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
 wait_for "the program to end" bash -c "! kill -0 $program_pid"
 echo "ok: closed with Alt+F4, the program ended"
+
+installed="$WINEPREFIX/drive_c/Program Files/taktzeit"
+shortcuts() {
+    find "$WINEPREFIX/drive_c" -name 'Umrechner taktische Zeit.lnk'
+}
+"${wine_run[@]}" msiexec /i "$(winepath -w "$msi")" /qn
+[ -f "$installed/taktzeit.exe" ] && [ -f "$installed/LIESMICH.txt" ] || fail "the installer put nothing in $installed"
+[ -n "$(shortcuts)" ] || fail "the installer made no Start-menu shortcut"
+echo "ok: the installer put taktzeit.exe in Program Files and a shortcut in the Start menu"
+"${wine_run[@]}" msiexec /x "$(winepath -w "$msi")" /qn
+[ ! -e "$installed/taktzeit.exe" ] && [ -z "$(shortcuts)" ] || fail "removing it left $(ls "$installed") $(shortcuts)"
+echo "ok: removed again, program and shortcut gone"
