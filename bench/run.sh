@@ -23,6 +23,10 @@ if [ -z "${TAKTZEIT_BENCH_DISPLAY:-}" ]; then
     echo
     echo "== g. the command line: taktzeit --jetzt without a display beside /bin/true ($runs runs each, alternating)"
     "$root/bench/command_line.sh" "$build/taktzeit" "$runs"
+    "$root/scripts/install-dependencies" windows
+    cmake -S "$root" -B "$build-windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DTAKTZEIT_BENCH=ON -DTAKTZEIT_TESTS=OFF >/dev/null
+    cmake --build "$build-windows" -j"$(nproc)" >/dev/null
     exec env TAKTZEIT_BENCH_DISPLAY=1 xvfb-run --auto-servernum \
         --server-args="-screen 0 1280x1024x24 -nolisten tcp" "$0"
 fi
@@ -63,3 +67,7 @@ wait
 echo
 echo "== e. clock lag of the status refresh over ${lag} s"
 "$build/bench/bench_clock_lag" "$lag"
+
+echo
+echo "== h. the Windows program under Wine ($runs runs each, alternating)"
+"$root/bench/windows.sh" "$build-windows" "$probe" "$runs"

@@ -22,22 +22,19 @@ int idOf(Control control)
     return kFirstId + static_cast<int>(control);
 }
 
+// Whether Windows gives the face itself when asked for it, not a substitute.
 bool fontInstalled(const wchar_t* face)
 {
-    LOGFONTW wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
-    bool found = false;
+    HFONT font = CreateFontW(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(
-        screen, &wanted,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) -> int {
-            *reinterpret_cast<bool*>(seen) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
+    const HGDIOBJ old = SelectObject(screen, font);
+    wchar_t given[LF_FACESIZE] = {};
+    GetTextFaceW(screen, LF_FACESIZE, given);
+    SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
-    return found;
+    DeleteObject(font);
+    return lstrcmpiW(given, face) == 0;
 }
 
 // Windows' TrueType successor of "MS Sans Serif"; where it is missing (as under Wine), a face of the same

@@ -1,0 +1,34 @@
+#!/bin/bash
+# The Windows program: the size of taktzeit.exe, and its start-up under Wine to the first painted pixel of
+# its window beside a bare Win32 window built the same way, alternated; run on Xvfb by bench/run.sh.
+# Usage: bench/windows.sh WINDOWS_BUILD PROBE RUNS
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$1
+probe=$2
+runs=$3
+source "$here/../tests/windows/wine.sh"
+trap 'timeout 30 wineserver --kill 2>/dev/null || true' EXIT
+export WINEPREFIX=$build/wineprefix
+prepare_prefix
+summary() {
+    sed -n "s/.*$1=\([0-9.]*\).*/\1/p" | sort -n | awk '{v[NR]=$1} END {printf "%s (min %s, max %s)", v[int((NR+1)/2)], v[1], v[NR]}'
+}
+median() {
+    sed -n "s/.*$1=\([0-9.]*\).*/\1/p" | sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'
+}
+echo "taktzeit.exe: $(stat -c %s "$build/taktzeit.exe") bytes; bare window: $(stat -c %s "$build/bench/windows/bare_window.exe") bytes"
+out_t=$(mktemp) out_b=$(mktemp)
+# The first start of each warms Wine's caches and is not counted; the wineserver stays between runs, as on
+# a desktop where Wine already runs.
+"$probe" startup 0.5 "$(command -v wine)" "$build/taktzeit.exe" >/dev/null
+"$probe" startup 0.5 "$(command -v wine)" "$build/bench/windows/bare_window.exe" >/dev/null
+for _ in $(seq "$runs"); do
+    "$probe" startup 0.5 "$(command -v wine)" "$build/taktzeit.exe" >>"$out_t"
+    "$probe" startup 0.5 "$(command -v wine)" "$build/bench/windows/bare_window.exe" >>"$out_b"
+done
+echo "taktzeit.exe  start-up ms: $(summary startup_ms <"$out_t")"
+echo "bare window   start-up ms: $(summary startup_ms <"$out_b")"
+awk -v a="$(median startup_ms <"$out_t")" -v b="$(median startup_ms <"$out_b")" \
+    'BEGIN {printf "ratio taktzeit.exe / bare: start-up %.2f\n", a / b}'
+rm -f "$out_t" "$out_b"
