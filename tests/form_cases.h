@@ -374,7 +374,7 @@ std::string differs(const std::string& what, const Value& shown, const Value& wa
 
 inline std::string controlName(Control control)
 {
-    return std::string(form::spec(control).name);
+    return std::string(form::layoutOf(control).name);
 }
 
 // What went wrong in the step, or nothing.

@@ -117,7 +117,7 @@ private:
 
 QString qName(Control control)
 {
-    return QString::fromLatin1(form::spec(control).name.data(), qsizetype(form::spec(control).name.size()));
+    return QString::fromLatin1(form::layoutOf(control).name.data(), qsizetype(form::layoutOf(control).name.size()));
 }
 
 QString qText(std::u16string_view text)
@@ -146,7 +146,7 @@ private slots:
     {
         QCOMPARE(form::kControls.size(), std::size(kPlacements));
         for (std::size_t i = 0; i < form::kControls.size(); ++i) {
-            const form::ControlSpec& row = form::kControls[i];
+            const form::ControlLayout& row = form::kControls[i];
             const Placement& designed = kPlacements[i];
             QCOMPARE(qName(row.control), QString::fromLatin1(designed.name));
             QCOMPARE(row.container == Control::Window ? QStringLiteral("converterWindow") : qName(row.container),

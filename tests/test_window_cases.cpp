@@ -93,7 +93,7 @@ private:
     template <class Widget = QWidget>
     Widget* widget(Control control)
     {
-        const std::string_view name = form::spec(control).name;
+        const std::string_view name = form::layoutOf(control).name;
         return window->findChild<Widget*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
     }
     QTimer* timer() { return window->findChild<QTimer*>(u"statusTimer"_s); }

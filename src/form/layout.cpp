@@ -4,10 +4,10 @@
 
 namespace form {
 
-const ControlSpec& spec(Control control)
+const ControlLayout& layoutOf(Control control)
 {
     return *std::find_if(kControls.begin(), kControls.end(),
-                         [&](const ControlSpec& row) { return row.control == control; });
+                         [&](const ControlLayout& row) { return row.control == control; });
 }
 
 }  // namespace form

@@ -59,7 +59,7 @@ enum Setting : unsigned {
     kSelected = 4,  // the option chosen at start
 };
 
-struct ControlSpec {
+struct ControlLayout {
     Control control;
     std::string_view name;
     Control container;
@@ -76,7 +76,7 @@ inline constexpr int kClientWidth = 6870;
 inline constexpr int kClientHeight = 5820;
 
 // Containers before their contents; where two controls overlap, the one listed first lies on top.
-inline constexpr std::array<ControlSpec, 28> kControls{{
+inline constexpr std::array<ControlLayout, 28> kControls{{
     {Control::ToNormalFrame,
      "toNormalFrame",
      Control::Window,
@@ -302,6 +302,6 @@ inline constexpr int kStatusPanelWidth = 1440;
 inline constexpr Control kFirstFocus = Control::ToTacticalButton;
 
 // The row of the table for a control of the table.
-const ControlSpec& spec(Control control);
+const ControlLayout& layoutOf(Control control);
 
 }  // namespace form

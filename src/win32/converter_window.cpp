@@ -73,7 +73,7 @@ const wchar_t* classOf(ControlKind kind)
     return L"STATIC";
 }
 
-DWORD styleOf(const form::ControlSpec& row)
+DWORD styleOf(const form::ControlLayout& row)
 {
     // Siblings never paint over one another: a frame stays behind the controls drawn on it.
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -97,13 +97,13 @@ DWORD styleOf(const form::ControlSpec& row)
 
 // Child windows are created bottom-most, and the dialog manager tabs down the stacking order: the keyboard
 // order first, then the other controls, and the frames at the bottom, behind what is drawn on them.
-std::vector<const form::ControlSpec*> creationOrder()
+std::vector<const form::ControlLayout*> creationOrder()
 {
-    std::vector<const form::ControlSpec*> order;
+    std::vector<const form::ControlLayout*> order;
     for (Control control : form::kTabOrder)
-        order.push_back(&form::spec(control));
+        order.push_back(&form::layoutOf(control));
     for (bool frames : {false, true}) {
-        for (const form::ControlSpec& row : form::kControls) {
+        for (const form::ControlLayout& row : form::kControls) {
             const bool inTabOrder =
                 std::find(form::kTabOrder.begin(), form::kTabOrder.end(), row.control) != form::kTabOrder.end();
             if (!inTabOrder && (row.kind == ControlKind::Frame) == frames)
@@ -151,7 +151,7 @@ ConverterWindow::~ConverterWindow()
 void ConverterWindow::createControls()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (const form::ControlSpec* row : creationOrder()) {
+    for (const form::ControlLayout* row : creationOrder()) {
         controls.at(static_cast<std::size_t>(row->control)) = CreateWindowExW(
             row->kind == ControlKind::TextBox || row->kind == ControlKind::Picture ? WS_EX_CLIENTEDGE : 0,
             classOf(row->kind), wide(row->caption).c_str(), styleOf(*row), 0, 0, 0, 0, window,
@@ -159,7 +159,7 @@ void ConverterWindow::createControls()
     }
     HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
-    for (const form::ControlSpec& row : form::kControls) {
+    for (const form::ControlLayout& row : form::kControls) {
         if (row.hint.empty())
             continue;
         std::wstring hint = wide(row.hint);
@@ -189,12 +189,12 @@ void ConverterWindow::applyDpi(UINT newDpi)
     standardFont = makeFont(8, dpi, false);
     labelFont = makeFont(12, dpi, false);
     litLinkFont = makeFont(12, dpi, true);
-    for (const form::ControlSpec& row : form::kControls) {
+    for (const form::ControlLayout& row : form::kControls) {
         int left = row.place.left;
         int top = row.place.top;
         if (row.container != Control::Window) {
-            left += form::spec(row.container).place.left;
-            top += form::spec(row.container).place.top;
+            left += form::layoutOf(row.container).place.left;
+            top += form::layoutOf(row.container).place.top;
         }
         HWND child = control(row.control);
         SetWindowPos(child, nullptr, scaled(left), scaled(top), scaled(row.place.width), scaled(row.place.height),
@@ -292,7 +292,7 @@ LRESULT ConverterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         const auto dc = reinterpret_cast<HDC>(wParam);
         const Control which = controlOf(child);
         // Locked boxes keep the colours of the others.
-        if (which != Control::None && form::spec(which).kind == ControlKind::TextBox) {
+        if (which != Control::None && form::layoutOf(which).kind == ControlKind::TextBox) {
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
@@ -331,7 +331,7 @@ void ConverterWindow::command(int id, int notification)
     const Control which = static_cast<Control>(id - kFirstId);
     if (id < kFirstId || which == Control::None)
         return;
-    switch (form::spec(which).kind) {
+    switch (form::layoutOf(which).kind) {
     case ControlKind::Button:
         if (notification == BN_CLICKED)
             form.click(which);

@@ -52,7 +52,7 @@ ConverterWindow::ConverterWindow(form::Desktop& desktop, MessageBoxes& messageBo
 void ConverterWindow::connectHandlers()
 {
     connect(statusTimer, &QTimer::timeout, this, [this] { form.tick(); });
-    for (const form::ControlSpec& row : form::kControls) {
+    for (const form::ControlLayout& row : form::kControls) {
         if (row.kind == form::ControlKind::Button)
             connect(control<QPushButton>(row.control), &QPushButton::clicked, this,
                     [this, clicked = row.control] { form.click(clicked); });

@@ -25,7 +25,7 @@ protected:
 
 private:
     void createControls();
-    QWidget* createControl(const form::ControlSpec& row);
+    QWidget* createControl(const form::ControlLayout& row);
     void createStatusBar(StatusBar* bar);
     void arrangeStacking();
     void arrangeTabOrder();

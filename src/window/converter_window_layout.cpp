@@ -66,10 +66,10 @@ void ConverterWindow::createControls()
     setMouseTracking(true);
 
     controls.at(static_cast<std::size_t>(Control::Window)) = this;
-    for (const form::ControlSpec& row : form::kControls)
+    for (const form::ControlLayout& row : form::kControls)
         controls.at(static_cast<std::size_t>(row.control)) = createControl(row);
     // Each caption names its field, to screen readers too.
-    for (const form::ControlSpec& row : form::kControls) {
+    for (const form::ControlLayout& row : form::kControls) {
         if (row.labelled != Control::None)
             control<QLabel>(row.control)->setBuddy(control(row.labelled));
     }
@@ -86,7 +86,7 @@ void ConverterWindow::createControls()
     move(screen()->availableGeometry().center() - rect().center());
 }
 
-QWidget* ConverterWindow::createControl(const form::ControlSpec& row)
+QWidget* ConverterWindow::createControl(const form::ControlLayout& row)
 {
     QWidget* widget = bareControl(row.kind, qText(row.caption), control(row.container));
     widget->setObjectName(QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size())));
@@ -142,7 +142,7 @@ void ConverterWindow::createStatusBar(StatusBar* bar)
 // Where controls overlap, the one named first lies on top.
 void ConverterWindow::arrangeStacking()
 {
-    for (const form::ControlSpec& row : form::kControls)
+    for (const form::ControlLayout& row : form::kControls)
         control(row.control)->lower();
 }
 

@@ -174,7 +174,7 @@ private:
 
 Control controlNamed(std::string_view name)
 {
-    for (const form::ControlSpec& row : form::kControls) {
+    for (const form::ControlLayout& row : form::kControls) {
         if (row.name == name)
             return row.control;
     }
@@ -217,7 +217,7 @@ std::vector<std::string> layoutFailures()
                                + std::to_string(place.top) + " " + std::to_string(place.right - place.left) + "x"
                                + std::to_string(place.bottom - place.top));
         const std::u16string caption = windowText(control);
-        const form::ControlKind kind = form::spec(controlNamed(designed.name)).kind;
+        const form::ControlKind kind = form::layoutOf(controlNamed(designed.name)).kind;
         if (kind != form::ControlKind::StatusBar && kind != form::ControlKind::Picture
             && utf8(caption) != designed.caption)
             failures.push_back(std::string(designed.name) + " reads '" + utf8(caption) + "'");
@@ -240,7 +240,7 @@ std::vector<std::string> layoutFailures()
     std::string stops;
     HWND focus = GetFocus();
     for (int i = 0; i < 15 && focus; ++i) {
-        stops += std::string(form::spec(static_cast<Control>(GetDlgCtrlID(focus) - 100)).name) + " ";
+        stops += std::string(form::layoutOf(static_cast<Control>(GetDlgCtrlID(focus) - 100)).name) + " ";
         focus = GetNextDlgTabItem(window.handle(), focus, FALSE);
     }
     const std::string wantedStops = "toTacticalButton tacticalResult dateInput timeInput nowButton logo "
