@@ -53,6 +53,9 @@ pause=$(paste_watched answer_message)
 echo "ok: an owner that never answers: the message, the input kept, the clock paused at most $pause ms," \
     "peak memory $(check_memory)"
 
+# The hung owner goes, so that nothing asks it again.
+kill -KILL "$hung_owner"
+
 # Ten megabytes of text on the clipboard (TAKTZEIT_E2E_CLIPBOARD_BYTES measures another size); a paste takes
 # its first 10,000 characters.
 bytes=${TAKTZEIT_E2E_CLIPBOARD_BYTES:-10000000}

@@ -88,23 +88,29 @@ caption_is_tactical() {
     [[ "$(xdotool getwindowname "$WINDOW")" =~ ^[0-3][0-9][0-2][0-9][0-5][0-9](jan|feb|mär|apr|mai|jun|jul|aug|sep|okt|nov|dez)[0-9][0-9]$ ]]
 }
 
+# Bounded: an owner that hangs would keep xclip waiting for ever.
 clipboard() {
-    xclip -o -selection clipboard 2>/dev/null
+    timeout 5 xclip -o -selection clipboard 2>/dev/null
 }
 
-# Puts a text on the clipboard, held by an xclip that runs until the end of the test. Taking the
-# selection over from its previous owner can race on a loaded machine, so it is tried a few times.
-set_clipboard() {
+# Puts a text on an X selection (clipboard or primary), held by an xclip that runs until the end of the
+# test. Taking the selection over from its previous owner can race on a loaded machine, so it is tried a
+# few times.
+set_selection() {
     for _ in 1 2 3; do
-        printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+        printf '%s' "$2" | xclip -quiet -selection "$1" -i >/dev/null 2>&1 &
         started_pids+=($!)
         for _ in $(seq 30); do
-            [ "$(clipboard)" = "$1" ] && return 0
+            [ "$(xclip -o -selection "$1" 2>/dev/null)" = "$2" ] && return 0
             sleep 0.1
         done
         kill "${started_pids[-1]}" 2>/dev/null || true
     done
-    fail "the clipboard does not take '$1'; it holds '$(clipboard)'"
+    fail "the $1 selection does not take '$2'; it holds '$(xclip -o -selection "$1" 2>/dev/null)'"
+}
+
+set_clipboard() {
+    set_selection clipboard "$1"
 }
 
 # The upper conversion of a typed time and date, and its copy to the clipboard.
@@ -146,16 +152,24 @@ answer_message() {
     wait_for "the message to close" eval '! message_box'
 }
 
-# The text of a field, read by selecting it and copying it as a user would. The clipboard holds a marker
-# first, so a copy that does not happen fails instead of giving what the clipboard held before.
+# The text of a field, read by selecting it as a user would: a Qt field gives its selection to the X
+# primary selection, which leaves the clipboard and any paste in flight alone; under Wine
+# (FIELD_SELECTION=clipboard) it is copied to the clipboard. The selection holds a marker first, so a
+# selection or copy that does not happen fails instead of giving what was there before.
+FIELD_SELECTION=${FIELD_SELECTION:-primary}
 field_text() {
-    local marker="(vor dem Kopieren)"
-    set_clipboard "$marker"
+    local marker="(vor dem Kopieren)" text
+    set_selection "$FIELD_SELECTION" "$marker"
     click_at "$1" "$2"
-    xdotool key --clearmodifiers ctrl+a ctrl+c
+    if [ "$FIELD_SELECTION" = clipboard ]; then
+        xdotool key --clearmodifiers ctrl+a ctrl+c
+    else
+        xdotool key --clearmodifiers ctrl+a
+    fi
     for _ in $(seq 30); do
-        [ "$(clipboard)" != "$marker" ] && { clipboard; return 0; }
+        text=$(xclip -o -selection "$FIELD_SELECTION" 2>/dev/null)
+        [ "$text" != "$marker" ] && { printf '%s\n' "$text"; return 0; }
         sleep 0.1
     done
-    fail "copying the field at $1,$2 left the clipboard as it was"
+    fail "selecting the field at $1,$2 left the $FIELD_SELECTION selection as it was"
 }

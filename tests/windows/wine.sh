@@ -5,6 +5,8 @@
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export WINEARCH=win64
+# Wine gives an edit's selection to no X selection: fields are read through the clipboard.
+FIELD_SELECTION=clipboard
 
 # Every call into Wine is bounded: a Wine that hangs fails the test instead of stalling it. An array, not a
 # function, so that a program started in the background is the process that $! names.
