@@ -96,17 +96,24 @@ DWORD styleOf(const form::ControlLayout& row)
 }
 
 // Child windows are created bottom-most, and the dialog manager tabs down the stacking order: the keyboard
-// order first, then the other controls, and the frames at the bottom, behind what is drawn on them.
+// order first, each field just after the label that names it (so screen readers take its name from the
+// label), then the other controls, and the frames at the bottom, behind what is drawn on them.
 std::vector<const form::ControlLayout*> creationOrder()
 {
     std::vector<const form::ControlLayout*> order;
-    for (Control control : form::kTabOrder)
+    const auto added = [&](const form::ControlLayout& row) {
+        return std::find(order.begin(), order.end(), &row) != order.end();
+    };
+    for (Control control : form::kTabOrder) {
+        for (const form::ControlLayout& row : form::kControls) {
+            if (row.labelled == control)
+                order.push_back(&row);
+        }
         order.push_back(&form::layoutOf(control));
+    }
     for (bool frames : {false, true}) {
         for (const form::ControlLayout& row : form::kControls) {
-            const bool inTabOrder =
-                std::find(form::kTabOrder.begin(), form::kTabOrder.end(), row.control) != form::kTabOrder.end();
-            if (!inTabOrder && (row.kind == ControlKind::Frame) == frames)
+            if (!added(row) && (row.kind == ControlKind::Frame) == frames)
                 order.push_back(&row);
         }
     }
