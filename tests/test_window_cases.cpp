@@ -1,6 +1,7 @@
 #include "case_rows.h"
 #include "converter_window.h"
 #include "fakes.h"
+#include "qt_text.h"
 #include "status_bar.h"
 
 #include <QLabel>
@@ -14,11 +15,6 @@ using namespace Qt::StringLiterals;
 using namespace cases;
 
 namespace {
-
-QString qText(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
 
 // Drives the Qt window through its widgets, as a user would: clicks, keys and the window's own timer.
 class QtWindowDriver final : public FormDriver {

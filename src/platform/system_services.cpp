@@ -1,4 +1,5 @@
 #include "system_services.h"
+#include "qt_text.h"
 
 #ifdef TAKTZEIT_X11
 #include "x11_clipboard.h"
@@ -12,11 +13,6 @@
 #include <QUrl>
 
 namespace {
-
-QString qText(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 core::Moment momentOf(const QDateTime& dateTime)
 {

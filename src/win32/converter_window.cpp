@@ -17,11 +17,6 @@ constexpr wchar_t kClassName[] = L"taktzeit";
 // Control ids start above IDOK (1) and IDCANCEL (2), which the dialog manager sends for Enter and Esc.
 constexpr int kFirstId = 100;
 
-int idOf(Control control)
-{
-    return kFirstId + static_cast<int>(control);
-}
-
 // Whether Windows gives the face itself when asked for it, not a substitute.
 bool fontInstalled(const wchar_t* face)
 {
@@ -121,6 +116,11 @@ std::vector<const form::ControlLayout*> creationOrder()
 }
 
 }  // namespace
+
+int ConverterWindow::idOf(Control control)
+{
+    return kFirstId + static_cast<int>(control);
+}
 
 ConverterWindow::ConverterWindow(WindowDesktop& desktop)
     : desktop(desktop),

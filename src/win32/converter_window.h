@@ -15,6 +15,8 @@ class ConverterWindow final : private form::View {
 public:
     // The timer of the status clock.
     static constexpr UINT_PTR kTickTimer = 1;
+    // The id of a control's child window.
+    static int idOf(form::Control control);
 
     explicit ConverterWindow(WindowDesktop& desktop);
     ~ConverterWindow() override;

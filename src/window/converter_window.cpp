@@ -1,4 +1,5 @@
 #include "converter_window.h"
+#include "qt_text.h"
 
 #include "contrast.h"
 #include "pictures.h"
@@ -20,11 +21,6 @@
 using form::Control;
 
 namespace {
-
-QString qText(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A plain top-level widget is a "filler" to screen readers; this one is announced as a window, named by its
 // caption.

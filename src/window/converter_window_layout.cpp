@@ -1,5 +1,6 @@
 #include "converter_window.h"
 #include "pictures.h"
+#include "qt_text.h"
 #include "status_bar.h"
 
 #include <QGroupBox>
@@ -19,11 +20,6 @@ namespace {
 constexpr int px(int twips)
 {
     return twips / 15;
-}
-
-QString qText(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The layout is fixed in pixels, so the face must have the metrics it was drawn for, never a chance one.

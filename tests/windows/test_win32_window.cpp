@@ -2,6 +2,7 @@
 // its layout at 96 dpi against the design. Prints each failure and "N passed, N failed".
 #include "converter_window.h"
 #include "form_cases.h"
+#include "wide_text.h"
 
 #include <commctrl.h>
 
@@ -48,7 +49,7 @@ private:
 
 HWND child(HWND window, Control control)
 {
-    return GetDlgItem(window, 100 + static_cast<int>(control));
+    return GetDlgItem(window, win32::ConverterWindow::idOf(control));
 }
 
 std::u16string windowText(HWND window)
@@ -166,7 +167,6 @@ public:
 
 private:
     HWND box(Control control) const { return child(window->handle(), control); }
-    static std::wstring wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
     std::unique_ptr<FakeWindowDesktop> fake;
     std::unique_ptr<win32::ConverterWindow> window;
@@ -240,7 +240,10 @@ std::vector<std::string> layoutFailures()
     std::string stops;
     HWND focus = GetFocus();
     for (int i = 0; i < 15 && focus; ++i) {
-        stops += std::string(form::layoutOf(static_cast<Control>(GetDlgCtrlID(focus) - 100)).name) + " ";
+        stops += std::string(form::layoutOf(static_cast<Control>(GetDlgCtrlID(focus)
+                                                                 - win32::ConverterWindow::idOf(Control::Window)))
+                                 .name)
+            + " ";
         focus = GetNextDlgTabItem(window.handle(), focus, FALSE);
     }
     const std::string wantedStops = "toTacticalButton tacticalResult dateInput timeInput nowButton logo "
