@@ -38,4 +38,13 @@ public:
 // field takes a keystroke in a few milliseconds (bench/bench_paste_field).
 inline constexpr std::size_t kClipboardTextLimit = 10000;
 
+// As much of the text as a paste takes: at most kClipboardTextLimit characters, never half a surrogate pair.
+inline std::u16string_view pastedPart(std::u16string_view text)
+{
+    if (text.size() <= kClipboardTextLimit)
+        return text;
+    const bool pairCut = text[kClipboardTextLimit - 1] >= 0xd800 && text[kClipboardTextLimit - 1] < 0xdc00;
+    return text.substr(0, pairCut ? kClipboardTextLimit - 1 : kClipboardTextLimit);
+}
+
 }  // namespace form

@@ -39,9 +39,9 @@ void SystemClipboard::setText(const QString& text)
 
 QString boundedClipboardText(QString text)
 {
-    constexpr auto limit = static_cast<qsizetype>(form::kClipboardTextLimit);
-    if (text.size() > limit)
-        text.truncate(text.at(limit - 1).isHighSurrogate() ? limit - 1 : limit);
+    const std::u16string_view whole(reinterpret_cast<const char16_t*>(text.utf16()),
+                                    static_cast<std::size_t>(text.size()));
+    text.truncate(static_cast<qsizetype>(form::pastedPart(whole).size()));
     return text;
 }
 

@@ -39,14 +39,9 @@ std::optional<std::u16string> readClipboard()
     std::u16string text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* characters = static_cast<const char16_t*>(GlobalLock(data))) {
-            const std::size_t size = GlobalSize(data) / sizeof(char16_t);
-            std::size_t length = 0;
-            while (length < size && length < form::kClipboardTextLimit && characters[length] != u'\0')
-                ++length;
-            if (length == form::kClipboardTextLimit && characters[length - 1] >= 0xd800
-                && characters[length - 1] < 0xdc00)
-                --length;
-            text.assign(characters, length);
+            // Up to the terminating zero, within the memory block however the owner wrote it.
+            const std::u16string_view whole(characters, GlobalSize(data) / sizeof(char16_t));
+            text = form::pastedPart(whole.substr(0, whole.find(u'\0')));
             GlobalUnlock(data);
         }
     }
