@@ -32,11 +32,7 @@ inline core::Moment momentAt(int y, unsigned m, unsigned d, int hour, int minute
 // The moment as a computer set to UTC shows it: the local time of the tests that name no time zone.
 inline std::optional<core::Moment> utcAsLocal(std::chrono::sys_seconds utc)
 {
-    const auto day = std::chrono::floor<std::chrono::days>(utc);
-    const std::chrono::hh_mm_ss time{utc - day};
-    return core::Moment{
-        std::chrono::year_month_day{day},
-        core::ClockTime{int(time.hours().count()), int(time.minutes().count()), int(time.seconds().count())}, 0};
+    return core::utcMoment(utc);
 }
 
 // Moments of the clock and the texts written for them: the tactical time (German months) and the clock texts.

@@ -36,4 +36,15 @@ struct Moment {
     int millisecond = 0;
 };
 
+// A point in time as a clock set to UTC shows it.
+inline Moment utcMoment(std::chrono::sys_seconds utc)
+{
+    const auto day = std::chrono::floor<std::chrono::days>(utc);
+    const std::chrono::hh_mm_ss time{utc - day};
+    return Moment{std::chrono::year_month_day{day},
+                  ClockTime{static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                            static_cast<int>(time.seconds().count())},
+                  0};
+}
+
 }  // namespace core

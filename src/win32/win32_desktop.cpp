@@ -69,21 +69,18 @@ core::Moment Win32Desktop::now() const
 
 std::optional<core::Moment> Win32Desktop::localTime(std::chrono::sys_seconds utc) const
 {
-    using namespace std::chrono;
-    const auto day = floor<days>(utc);
-    const year_month_day date{day};
-    const hh_mm_ss time{utc - day};
-    const int year = static_cast<int>(date.year());
+    const core::Moment moment = core::utcMoment(utc);
+    const int year = static_cast<int>(moment.date.year());
     // What SYSTEMTIME holds.
     if (year < 1601 || year > 30827)
         return std::nullopt;
     const SYSTEMTIME universal{static_cast<WORD>(year),
-                               static_cast<WORD>(static_cast<unsigned>(date.month())),
+                               static_cast<WORD>(core::monthOf(moment.date)),
                                0,
-                               static_cast<WORD>(static_cast<unsigned>(date.day())),
-                               static_cast<WORD>(time.hours().count()),
-                               static_cast<WORD>(time.minutes().count()),
-                               static_cast<WORD>(time.seconds().count()),
+                               static_cast<WORD>(core::dayOf(moment.date)),
+                               static_cast<WORD>(moment.time.hour),
+                               static_cast<WORD>(moment.time.minute),
+                               static_cast<WORD>(moment.time.second),
                                0};
     // The zone's rules for that year, where Windows keeps them year by year.
     DYNAMIC_TIME_ZONE_INFORMATION computerZone;
