@@ -15,24 +15,24 @@ namespace {
 // The real desktop, with every reading of its clock kept.
 class RecordingDesktop final : public form::Desktop {
 public:
-    core::Moment now() const override
+    core::Instant now() const override
     {
-        const core::Moment moment = real.now();
-        readings.push_back(moment);
-        return moment;
+        const core::Instant instant = real.now();
+        readings.push_back(instant);
+        return instant;
     }
-    void copy(std::u16string_view text) override { real.copy(text); }
+    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override { return real.localTime(utc); }
+    void copy(std::u16string_view text, form::CopyAnswer answer) override { real.copy(text, std::move(answer)); }
     void requestPaste(form::PasteAnswer answer) override { real.requestPaste(std::move(answer)); }
     bool openWebAddress(std::u16string_view address) override { return real.openWebAddress(address); }
 
     SystemDesktop real;
-    mutable std::vector<core::Moment> readings;
+    mutable std::vector<core::Instant> readings;
 };
 
-long long secondsSinceEpoch(const core::Moment& m)
+long long secondsSinceEpoch(core::Instant instant)
 {
-    const auto days = std::chrono::sys_days{m.date}.time_since_epoch().count();
-    return days * 86400LL + m.time.hour * 3600 + m.time.minute * 60 + m.time.second;
+    return std::chrono::floor<std::chrono::seconds>(instant).time_since_epoch().count();
 }
 
 }  // namespace
@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
             continue;
         }
         skipped += static_cast<int>(step - 1);
-        lags.push_back(desktop.readings[i].millisecond);
+        lags.push_back(static_cast<int>(desktop.readings[i].time_since_epoch().count() % 1000));
     }
     if (lags.empty())
         return 1;

@@ -11,9 +11,7 @@
 int main(int argc, char* argv[])
 {
     // The command line answers before anything of the window is made: it needs no display.
-    const command_line::Clock clock{
-        localNow, [](std::chrono::sys_seconds utc) { return localTimeIn(QTimeZone::systemTimeZone(), utc); }};
-    if (const auto outcome = command_line::run(std::vector<std::string_view>(argv + 1, argv + argc), clock)) {
+    if (const auto outcome = command_line::run(std::vector<std::string_view>(argv + 1, argv + argc), SystemClock())) {
         std::fputs(outcome->output.c_str(), stdout);
         std::fputs(outcome->errors.c_str(), stderr);
         return outcome->exitCode;

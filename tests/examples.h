@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock.h"
 #include "moment.h"
 #include "text.h"
 
@@ -29,10 +30,29 @@ inline core::Moment momentAt(int y, unsigned m, unsigned d, int hour, int minute
     return core::Moment{std::chrono::year{y} / m / d, core::ClockTime{hour, minute, second}, millisecond};
 }
 
-// The moment as a computer set to UTC shows it: the local time of the tests that name no time zone.
-inline std::optional<core::Moment> utcAsLocal(std::chrono::sys_seconds utc)
+// A computer set to UTC whose clock stands still: the clock of the tests that name no time zone.
+class UtcClock final : public core::Clock {
+public:
+    explicit UtcClock(core::Moment shown = {})
+        : shown(shown)
+    {
+    }
+    core::Instant now() const override { return core::utcInstant(shown); }
+    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override { return core::utcMoment(utc); }
+
+private:
+    core::Moment shown;
+};
+
+// The local time in Germany by today's rules, in every year: summer time (UTC+2) from 01:00 UTC on the last
+// Sunday of March to 01:00 UTC on the last Sunday of October, otherwise UTC+1.
+inline core::Moment germanLocalTime(core::Instant utc)
 {
-    return core::utcMoment(utc);
+    using namespace std::chrono;
+    const year year = year_month_day{floor<days>(utc)}.year();
+    const bool summer =
+        utc >= sys_days{year / March / Sunday[last]} + 1h && utc < sys_days{year / October / Sunday[last]} + 1h;
+    return core::utcMoment(utc + hours{summer ? 2 : 1});
 }
 
 // Moments of the clock and the texts written for them: the tactical time (German months) and the clock texts.
@@ -86,10 +106,12 @@ inline std::vector<NormalToTacticalExample> normalToTacticalExamples()
     return examples;
 }
 
-// A tactical time text and the time and date it reads back to, on a computer set to UTC.
+// A tactical time text and the time and date it reads back to, on a computer set to UTC, and where a zone
+// letter makes them differ, on a computer in Germany.
 struct TacticalToNormalExample {
     std::string name;
     std::u16string tactical, time, date;
+    std::u16string germanTime = time, germanDate = date;
 };
 
 inline std::vector<TacticalToNormalExample> tacticalToNormalExamples()
@@ -114,13 +136,13 @@ inline std::vector<TacticalToNormalExample> tacticalToNormalExamples()
         {"leap day, 00", u"291200feb00", u"12:00", u"29.02.00"},
         {"spaces after the day", u"14 1638okt2009", u"16:38", u"14.10.2009"},
         {"spaces between the groups", u"141638 okt 09", u"16:38", u"14.10.09"},
-        {"date-time group", u"031732B jul 04", u"15:32", u"03.07.04"},
-        {"date-time group in capitals", u"031732BJUL04", u"15:32", u"03.07.04"},
-        {"zone letter in lower case", u"031732bjul2004", u"15:32", u"03.07.2004"},
-        {"UTC, spaced out", u"03 1732 Z jul 04", u"17:32", u"03.07.04"},
+        {"date-time group", u"031732B jul 04", u"15:32", u"03.07.04", u"17:32", u"03.07.04"},
+        {"date-time group in capitals", u"031732BJUL04", u"15:32", u"03.07.04", u"17:32", u"03.07.04"},
+        {"zone letter in lower case", u"031732bjul2004", u"15:32", u"03.07.2004", u"17:32", u"03.07.2004"},
+        {"UTC, spaced out", u"03 1732 Z jul 04", u"17:32", u"03.07.04", u"19:32", u"03.07.04"},
         {"J is local time", u"031732J jul 04", u"17:32", u"03.07.04"},
-        {"west of UTC into the new year", u"312330Rdez2009", u"04:30", u"01.01.2010"},
-        {"east of UTC into the year before", u"010030Mjan10", u"12:30", u"31.12.09"},
+        {"west of UTC into the new year", u"312330Rdez2009", u"04:30", u"01.01.2010", u"05:30", u"01.01.2010"},
+        {"east of UTC into the year before", u"010030Mjan10", u"12:30", u"31.12.09", u"13:30", u"31.12.09"},
     };
     // Every name the reader knows, German and English, in the order of the month tables.
     for (int month = 1; month <= 12; ++month) {

@@ -7,19 +7,27 @@
 #include <utility>
 #include <vector>
 
-// The desktop as the tests of every window want it: a clock that stands still, a clipboard that answers when
-// told, and a browser that opens nothing.
+// The desktop as the tests of every window want it: a clock in Germany that stands still, a clipboard that
+// answers when told, and a browser that opens nothing.
 class FakeDesktop final : public form::Desktop {
 public:
-    core::Moment now() const override
+    core::Instant now() const override
     {
         ++clockReads;
-        return moment;
+        return instant;
     }
 
-    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override { return utcAsLocal(utc); }
+    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override { return germanLocalTime(utc); }
 
-    void copy(std::u16string_view text) override { clipboard = text; }
+    void copy(std::u16string_view text, form::CopyAnswer answer) override
+    {
+        if (copyFails) {
+            answer(form::ClipboardAnswer::Silent);
+            return;
+        }
+        clipboard = text;
+        answer(form::ClipboardAnswer::Done);
+    }
 
     void requestPaste(form::PasteAnswer answer) override
     {
@@ -35,21 +43,26 @@ public:
         return browserWorks;
     }
 
-    void answerPaste()
+    void answerPaste(form::ClipboardAnswer how = form::ClipboardAnswer::Done)
     {
         if (const form::PasteAnswer answer = std::exchange(pendingPaste, nullptr))
-            answer(clipboard);
+            answer(how, how == form::ClipboardAnswer::Done ? clipboard : std::u16string());
     }
 
-    void giveUpPaste()
+    // The clock stands at the moment of German local time; in the autumn hour that happens twice, at its
+    // first, in summer time.
+    void standAt(const core::Moment& local)
     {
-        if (const form::PasteAnswer answer = std::exchange(pendingPaste, nullptr))
-            answer(std::nullopt);
+        using namespace std::chrono;
+        const core::Instant summer = core::utcInstant(local) - 2h;
+        const core::Moment shown = germanLocalTime(summer);
+        instant = shown.date == local.date && shown.time.hour == local.time.hour ? summer : summer + 1h;
     }
 
-    core::Moment moment{std::chrono::year{2009} / 10 / 14, core::ClockTime{16, 38, 53}, 0};
+    core::Instant instant = core::utcInstant(momentAt(2009, 10, 14, 14, 38, 53));
     mutable int clockReads = 0;
     std::u16string clipboard;
+    bool copyFails = false;
     bool answersAtOnce = true;
     int pasteRequests = 0;
     form::PasteAnswer pendingPaste;

@@ -67,11 +67,14 @@ enum class Do {
     Minimize,
     Restore,
     BlankPanel,
-    ClockAt,  // the clock stands at the moment from now on, and its readings are counted afresh
+    ClockAt,  // the clock stands at the moment from now on (local, or UTC when number is 1), its readings counted
+              // afresh
     ClipboardHolds,
     ClipboardWaits,  // the clipboard answers only when a later step says so
     ClipboardAnswers,
     ClipboardGivesUp,
+    ClipboardRefuses,  // the system will not let the program read the clipboard
+    CopyFails,         // every copy from now on finds the clipboard held by another program
     BrowserFails,
     ExpectText,
     ExpectEnabled,
@@ -137,6 +140,10 @@ inline Step clockAt(core::Moment moment)
 {
     return {.what = Do::ClockAt, .moment = moment};
 }
+inline Step clockAtUtc(core::Moment moment)
+{
+    return {.what = Do::ClockAt, .number = 1, .moment = moment};
+}
 inline Step clipboardHolds(std::u16string text)
 {
     return {.what = Do::ClipboardHolds, .text = std::move(text)};
@@ -152,6 +159,14 @@ inline Step clipboardAnswers()
 inline Step clipboardGivesUp()
 {
     return {Do::ClipboardGivesUp};
+}
+inline Step clipboardRefuses()
+{
+    return {Do::ClipboardRefuses};
+}
+inline Step copyFails()
+{
+    return {Do::CopyFails};
 }
 inline Step browserFails()
 {
@@ -216,6 +231,7 @@ struct FormCase {
 inline const std::u16string kCheckInput = u"Bitte Eingaben \u00fcberpr\u00fcfen !!!";
 inline const std::u16string kNoBrowser = u"Kein Internetbrowser installiert ?!";
 inline const std::u16string kClipboardSilent = u"Die Zwischenablage antwortet nicht.";
+inline const std::u16string kPasteRefused = u"Bitte mit Strg+V in das Feld einf\u00fcgen.";
 
 inline std::vector<FormCase> formCases()
 {
@@ -253,6 +269,14 @@ inline std::vector<FormCase> formCases()
          {clipboardWaits(), type(Control::TacticalInput, u"141638okt09"), click(Control::PasteButton),
           clipboardGivesUp(), expectMessage(kClipboardSilent, MessageIcon::Information),
           expectText(Control::TacticalInput, u"141638okt09"), click(Control::PasteButton), expectPasteRequests(2)}},
+        {"a copy the clipboard does not take keeps the result and says so",
+         {click(Control::NowButton), clipboardHolds(u"vorher"), copyFails(), click(Control::CopyButton),
+          expectMessage(kClipboardSilent, MessageIcon::Information), expectClipboard(u"vorher"),
+          expectText(Control::TacticalResult, u"081015dez26")}},
+        {"a refused paste asks for Ctrl+V and leaves the input",
+         {clipboardWaits(), type(Control::TacticalInput, u"141638okt09"), click(Control::PasteButton),
+          clipboardRefuses(), expectMessage(kPasteRefused, MessageIcon::Information),
+          expectText(Control::TacticalInput, u"141638okt09"), click(Control::PasteButton), expectPasteRequests(2)}},
         {"a long paste can be shortened but not lengthened",
          {clipboardHolds(u" 141638 okt 2009 \n"), click(Control::PasteButton), eraseLast(Control::TacticalInput),
           expectText(Control::TacticalInput, u" 141638 okt 2009 "), typeMore(Control::TacticalInput, u"x"),
@@ -285,6 +309,10 @@ inline std::vector<FormCase> formCases()
           clockAt(momentAt(2009, 10, 14, 16, 38, 55, 998)), tick(), expectPanel(StatusPanel::Time, u""),
           expectTickDelay(4), clockAt(momentAt(2009, 10, 14, 16, 38, 56, 2)), tick(),
           expectPanel(StatusPanel::Time, u"16:38:56 Uhr")}},
+        {"the autumn hour that happens twice is shown both times",
+         {clockAtUtc(momentAt(2026, 10, 25, 0, 30, 0)), tick(), expectPanel(StatusPanel::Time, u"02:30:00 Uhr"),
+          blankPanel(StatusPanel::Time), clockAtUtc(momentAt(2026, 10, 25, 1, 30, 0)), tick(),
+          expectPanel(StatusPanel::Time, u"02:30:00 Uhr"), expectPanel(StatusPanel::Tactical, u"250230okt26")}},
         {"the minimized caption shows the tactical time",
          {clockAt(momentAt(2009, 10, 14, 16, 38, 0)), minimize(), expectCaption(u"141638okt09"),
           clockAt(momentAt(2009, 10, 14, 16, 45, 0)), tick(), expectCaption(u"141638okt09"),
@@ -299,13 +327,14 @@ inline std::vector<FormCase> formCases()
                         click(Control::ToTacticalButton), expectText(Control::TacticalResult, e.english),
                         expectEnabled(Control::CopyButton, true), expectNoMessage()}});
     }
-    // Pasted, as texts with line breaks and no-break spaces arrive; the month option changes nothing.
+    // Pasted, as texts with line breaks and no-break spaces arrive, on a computer in Germany; the month option
+    // changes nothing.
     for (const auto& e : tacticalToNormalExamples()) {
-        all.push_back(
-            {"to normal: " + e.name,
-             {click(Control::EnglishMonthsOption), clipboardHolds(e.tactical), click(Control::PasteButton),
-              click(Control::ToNormalButton), expectText(Control::TimeResult, e.time),
-              expectText(Control::DateResult, e.date), expectEnabled(Control::CopyButton, false), expectNoMessage()}});
+        all.push_back({"to normal: " + e.name,
+                       {click(Control::EnglishMonthsOption), clipboardHolds(e.tactical), click(Control::PasteButton),
+                        click(Control::ToNormalButton), expectText(Control::TimeResult, e.germanTime),
+                        expectText(Control::DateResult, e.germanDate), expectEnabled(Control::CopyButton, false),
+                        expectNoMessage()}});
     }
 
     const std::pair<const char*, std::pair<std::u16string, std::u16string>> badNormal[] = {
@@ -391,13 +420,18 @@ inline std::string runStep(const Step& step, FormDriver& driver, FakeDesktop& de
     case Do::Restore: driver.setMinimized(false); break;
     case Do::BlankPanel: driver.blankPanel(step.panel); break;
     case Do::ClockAt:
-        desktop.moment = step.moment;
+        if (step.number == 1)
+            desktop.instant = core::utcInstant(step.moment);
+        else
+            desktop.standAt(step.moment);
         desktop.clockReads = 0;
         break;
     case Do::ClipboardHolds: desktop.clipboard = step.text; break;
     case Do::ClipboardWaits: desktop.answersAtOnce = false; break;
     case Do::ClipboardAnswers: desktop.answerPaste(); break;
-    case Do::ClipboardGivesUp: desktop.giveUpPaste(); break;
+    case Do::ClipboardGivesUp: desktop.answerPaste(form::ClipboardAnswer::Silent); break;
+    case Do::ClipboardRefuses: desktop.answerPaste(form::ClipboardAnswer::Refused); break;
+    case Do::CopyFails: desktop.copyFails = true; break;
     case Do::BrowserFails: desktop.browserWorks = false; break;
     case Do::ExpectText:
         return differs("the text of " + controlName(step.control), driver.text(step.control), step.text);
@@ -434,7 +468,7 @@ inline std::string runStep(const Step& step, FormDriver& driver, FakeDesktop& de
 inline std::string runCase(const FormCase& formCase, FormDriver& driver)
 {
     FakeDesktop desktop;
-    desktop.moment = formCase.openedAt;
+    desktop.standAt(formCase.openedAt);
     driver.open(desktop);
     std::string failure;
     for (std::size_t i = 0; i < formCase.steps.size() && failure.empty(); ++i) {

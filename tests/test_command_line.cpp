@@ -58,7 +58,7 @@ private slots:
         for (const QString& argument : arguments)
             bytes.push_back(argument.toStdString());
         const std::vector<std::string_view> views(bytes.begin(), bytes.end());
-        const command_line::Clock clock{[] { return momentAt(2009, 10, 14, 16, 38, 53); }, utcAsLocal};
+        const UtcClock clock(momentAt(2009, 10, 14, 16, 38, 53));
         const auto outcome = command_line::run(views, clock);
         QVERIFY(outcome);
         QFETCH(QString, output);
@@ -73,7 +73,7 @@ private slots:
     // Without any of its own options, the arguments are Qt's and the window's.
     void leavesOtherArgumentsToTheWindow()
     {
-        const command_line::Clock clock{[] { return momentAt(2009, 10, 14, 16, 38, 53); }, utcAsLocal};
+        const UtcClock clock(momentAt(2009, 10, 14, 16, 38, 53));
         for (const std::vector<std::string_view>& arguments :
              {std::vector<std::string_view>{}, {"-platform", "xcb"}, {"--jetz"}})
             QVERIFY(!command_line::run(arguments, clock));

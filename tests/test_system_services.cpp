@@ -28,7 +28,7 @@ private slots:
         // Until the first reading is off the full second and all three fall in one second.
         do {
             before = QDateTime::currentDateTime();
-            const core::Moment now = SystemDesktop().now();
+            const core::Moment now = SystemClock().localNow();
             after = QDateTime::currentDateTime();
             read = QDateTime(QDate(int(now.date.year()), unsigned(now.date.month()), unsigned(now.date.day())),
                              QTime(now.time.hour, now.time.minute, now.time.second, now.millisecond));
@@ -60,9 +60,7 @@ private slots:
     {
         QFETCH(QString, group);
         QFETCH(QString, shown);
-        const SystemDesktop germany(QTimeZone("Europe/Berlin"));
-        const auto normal = core::tacticalToNormal(
-            group.toStdU16String(), [&](std::chrono::sys_seconds utc) { return germany.localTime(utc); });
+        const auto normal = core::tacticalToNormal(group.toStdU16String(), SystemClock(QTimeZone("Europe/Berlin")));
         QCOMPARE(normal ? QString::fromStdU16String(normal->time + u' ' + normal->date) : QString(), shown);
     }
 
@@ -157,14 +155,18 @@ private slots:
     void clipboardIsTheClipboardNotTheSelection()
     {
         SystemDesktop desktop;
-        desktop.copy(u"141638okt09");
+        std::optional<form::ClipboardAnswer> copied;
+        desktop.copy(u"141638okt09", [&](form::ClipboardAnswer answer) { copied = answer; });
+        QCOMPARE(copied, form::ClipboardAnswer::Done);
         QCOMPARE(QApplication::clipboard()->text(QClipboard::Clipboard), u"141638okt09"_s);
         QApplication::clipboard()->setText(u"010900mär2010"_s, QClipboard::Clipboard);
-        std::optional<std::optional<std::u16string>> answer;
-        desktop.requestPaste([&](std::optional<std::u16string> text) { answer = text; });
-        QVERIFY(!answer);
-        QTRY_VERIFY(answer);
-        QCOMPARE(answer->value_or(u"(no answer)"), u"010900mär2010");
+        std::optional<std::u16string> pasted;
+        desktop.requestPaste([&](form::ClipboardAnswer answer, std::u16string text) {
+            pasted = answer == form::ClipboardAnswer::Done ? text : u"(no answer)";
+        });
+        QVERIFY(!pasted);
+        QTRY_VERIFY(pasted);
+        QCOMPARE(*pasted, u"010900mär2010");
     }
 
     void pasteTakesNoMoreThanTheLimit_data()

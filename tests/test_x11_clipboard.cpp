@@ -21,24 +21,26 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     return reply->atom;
 }
 
-// Another program holding the clipboard, on a connection of its own: it offers its text as UTF-8, whole or
-// in pieces (an incremental transfer), or takes the clipboard and never answers.
+// Another program holding the clipboard, on a connection of its own: it offers its text in one form (UTF-8,
+// or Latin-1 as STRING), whole or in pieces (an incremental transfer), or takes the clipboard and never answers.
 class ClipboardOwner {
 public:
-    ClipboardOwner(const QByteArray& text, int pieceSize, bool answers)
+    ClipboardOwner(const QByteArray& text, int pieceSize, bool answers, const char* form = "UTF8_STRING")
         : connection(xcb_connect(nullptr, nullptr)),
           text(text),
           pieceSize(pieceSize),
           answers(answers),
-          utf8(atom(connection, "UTF8_STRING")),
+          offered(atom(connection, form)),
           incremental(atom(connection, "INCR"))
     {
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
         const xcb_window_t window = xcb_generate_id(connection);
         xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_set_selection_owner(connection, window, atom(connection, "CLIPBOARD"), XCB_CURRENT_TIME);
-        xcb_flush(connection);
+        const xcb_atom_t clipboard = atom(connection, "CLIPBOARD");
+        xcb_set_selection_owner(connection, window, clipboard, XCB_CURRENT_TIME);
+        // Owner only once the server says so; a reader that asks before would find nobody under load.
+        std::free(xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, clipboard), nullptr));
         notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read);
         QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { answerEvents(); });
     }
@@ -69,10 +71,10 @@ private:
         notify.requestor = request.requestor;
         notify.selection = request.selection;
         notify.target = request.target;
-        notify.property = request.target == utf8 ? request.property : xcb_atom_t{XCB_ATOM_NONE};
-        if (request.target == utf8 && text.size() <= pieceSize) {
-            setProperty(request.requestor, request.property, utf8, text);
-        } else if (request.target == utf8) {
+        notify.property = request.target == offered ? request.property : xcb_atom_t{XCB_ATOM_NONE};
+        if (request.target == offered && text.size() <= pieceSize) {
+            setProperty(request.requestor, request.property, offered, text);
+        } else if (request.target == offered) {
             // Announces the size; the requestor deleting the announcement asks for the first piece.
             const uint32_t size = static_cast<uint32_t>(text.size());
             xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request.requestor, request.property, incremental, 32,
@@ -90,7 +92,7 @@ private:
         if (notify.state != XCB_PROPERTY_DELETE || sent > text.size())
             return;
         const QByteArray piece = text.mid(sent, pieceSize);
-        setProperty(notify.window, notify.atom, utf8, piece);
+        setProperty(notify.window, notify.atom, offered, piece);
         sent += piece.isEmpty() ? 1 : piece.size();
     }
 
@@ -104,7 +106,7 @@ private:
     const QByteArray text;
     const qsizetype pieceSize;
     const bool answers;
-    const xcb_atom_t utf8;
+    const xcb_atom_t offered;
     const xcb_atom_t incremental;
     qsizetype sent = 0;
     std::unique_ptr<QSocketNotifier> notifier;
@@ -122,10 +124,13 @@ private slots:
         QTest::addColumn<QByteArray>("offered");
         QTest::addColumn<int>("pieceSize");
         QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QByteArray>("form");
         const QByteArray ticks(12000, '1');
-        QTest::newRow("UTF-8 at once") << "010900m\xc3\xa4r2010"_ba << 100 << u"010900mär2010"_s;
-        QTest::newRow("in pieces") << "141638okt2009"_ba << 4 << u"141638okt2009"_s;
-        QTest::newRow("in pieces, longer than a paste") << ticks << 5000 << QString(10000, u'1');
+        const QByteArray utf8 = "UTF8_STRING";
+        QTest::newRow("UTF-8 at once") << "010900m\xc3\xa4r2010"_ba << 100 << u"010900mär2010"_s << utf8;
+        QTest::newRow("in pieces") << "141638okt2009"_ba << 4 << u"141638okt2009"_s << utf8;
+        QTest::newRow("in pieces, longer than a paste") << ticks << 5000 << QString(10000, u'1') << utf8;
+        QTest::newRow("Latin-1 only") << "010900m\xe4r2010"_ba << 100 << u"010900mär2010"_s << "STRING"_ba;
     }
 
     void readsWhatTheOwnerGives()
@@ -133,7 +138,8 @@ private slots:
         QFETCH(QByteArray, offered);
         QFETCH(int, pieceSize);
         QFETCH(QString, pasted);
-        ClipboardOwner owner(offered, pieceSize, true);
+        QFETCH(QByteArray, form);
+        ClipboardOwner owner(offered, pieceSize, true, form.constData());
         X11Clipboard clipboard(connection());
         QSignalSpy read(&clipboard, &Clipboard::textRead);
         clipboard.requestText();

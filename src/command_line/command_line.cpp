@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "conversions.h"
 #include "tactical_time.h"
 #include "text.h"
 
@@ -48,7 +49,7 @@ Outcome badInput()
 
 }  // namespace
 
-std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const Clock& clock)
+std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock)
 {
     if (std::none_of(arguments.begin(), arguments.end(), [](std::string_view argument) {
             return std::find(kOptions.begin(), kOptions.end(), argument) != kOptions.end();
@@ -83,7 +84,7 @@ std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const
 
     switch (mode) {
     case Mode::Now: {
-        const core::Moment now = clock.now();
+        const core::Moment now = clock.localNow();
         return printed(core::writeTactical(now.date, now.time,
                                            english ? core::MonthLanguage::English : core::MonthLanguage::German));
     }
@@ -92,7 +93,7 @@ std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const
             return usageError();
         const auto tactical = core::normalToTactical(
             operands[0], operands[1], english ? core::MonthLanguage::English : core::MonthLanguage::German,
-            clock.now().date.year());
+            clock.localNow().date.year());
         return tactical ? printed(*tactical) : badInput();
     }
     case Mode::ToNormal: {
@@ -101,7 +102,7 @@ std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const
         std::u16string text = operands.front();
         for (std::size_t i = 1; i < operands.size(); ++i)
             text += u' ' + operands[i];
-        const auto normal = core::tacticalToNormal(text, clock.localTime);
+        const auto normal = core::tacticalToNormal(text, clock);
         return normal ? printed(normal->time + u' ' + normal->date) : badInput();
     }
     case Mode::None: break;

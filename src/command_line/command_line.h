@@ -1,9 +1,7 @@
 #pragma once
 
-#include "conversions.h"
-#include "moment.h"
+#include "clock.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,11 +11,6 @@
 // the window, printed, with no window and no display.
 namespace command_line {
 
-struct Clock {
-    std::function<core::Moment()> now;
-    core::LocalTimeOf localTime;
-};
-
 struct Outcome {
     int exitCode = 0;
     std::string output;  // UTF-8, for standard output
@@ -26,6 +19,6 @@ struct Outcome {
 
 // What the program answers to its arguments (without the program's name), or nothing when they hold none
 // of its own options: then they are Qt's and the window's.
-std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const Clock& clock);
+std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock);
 
 }  // namespace command_line

@@ -17,7 +17,7 @@ std::optional<std::u16string> normalToTactical(std::u16string_view timeText, std
     return writeTactical(*date, *time, language);
 }
 
-std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const LocalTimeOf& localTime)
+std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const Clock& clock)
 {
     const auto fields = readTactical(text);
     if (!fields)
@@ -29,7 +29,7 @@ std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const Local
     using namespace std::chrono;
     const year_month_day written = *calendarDate(fields->day, fields->month, *readYear(fields->yearDigits));
     const auto local =
-        localTime(sys_days{written} + hours{fields->hour - *fields->utcOffsetHours} + minutes{fields->minute});
+        clock.localTime(sys_days{written} + hours{fields->hour - *fields->utcOffsetHours} + minutes{fields->minute});
     if (!local)
         return std::nullopt;
     // The year keeps its number of digits, and must read back as the year it is.

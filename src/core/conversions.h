@@ -1,10 +1,10 @@
 #pragma once
 
+#include "clock.h"
 #include "moment.h"
 #include "month_names.h"
 
 #include <chrono>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,13 +22,9 @@ struct NormalTime {
     std::u16string date;  // "tt.mm.jj" or "tt.mm.jjjj", the year with as many digits as were written
 };
 
-// The local time at a moment in UTC, by the rules of the time zone in force then, or nothing when they
-// cannot be told.
-using LocalTimeOf = std::function<std::optional<Moment>(std::chrono::sys_seconds utc)>;
-
 // A tactical time text or date-time group as a time and a date, or nothing when it is not one. A group
-// with a zone letter other than J is shown in local time; a moment that lands outside the years its year
+// with a zone letter other than J is shown in the clock's local time; a moment that lands outside the years its year
 // digits can be read as is no time.
-std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const LocalTimeOf& localTime);
+std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const Clock& clock);
 
 }  // namespace core

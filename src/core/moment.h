@@ -36,15 +36,26 @@ struct Moment {
     int millisecond = 0;
 };
 
+// A point in time, to the millisecond, counted in UTC.
+using Instant = std::chrono::sys_time<std::chrono::milliseconds>;
+
 // A point in time as a clock set to UTC shows it.
-inline Moment utcMoment(std::chrono::sys_seconds utc)
+inline Moment utcMoment(Instant utc)
 {
     const auto day = std::chrono::floor<std::chrono::days>(utc);
     const std::chrono::hh_mm_ss time{utc - day};
     return Moment{std::chrono::year_month_day{day},
                   ClockTime{static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
                             static_cast<int>(time.seconds().count())},
-                  0};
+                  static_cast<int>(time.subseconds().count())};
+}
+
+// The point in time at which a clock set to UTC shows the moment.
+inline Instant utcInstant(const Moment& moment)
+{
+    using namespace std::chrono;
+    return sys_days{moment.date} + hours{moment.time.hour} + minutes{moment.time.minute} + seconds{moment.time.second}
+    + milliseconds{moment.millisecond};
 }
 
 }  // namespace core

@@ -21,12 +21,6 @@ std::u16string tacticalText(const core::Moment& moment)
     return core::writeTactical(moment.date, moment.time, core::MonthLanguage::German);
 }
 
-bool sameSecond(const core::Moment& a, const core::Moment& b)
-{
-    return a.date == b.date && a.time.hour == b.time.hour && a.time.minute == b.time.minute
-        && a.time.second == b.time.second;
-}
-
 }  // namespace
 
 Form::Form(View& view, Desktop& desktop)
@@ -48,20 +42,21 @@ void Form::tick()
 
 std::u16string Form::currentTacticalTime() const
 {
-    return tacticalText(desktop.now());
+    return tacticalText(desktop.localNow());
 }
 
 // Shows the time, date and tactical time of one clock reading and schedules the next refresh just after the
 // next full second.
 void Form::refreshStatus()
 {
-    const core::Moment now = desktop.now();
+    const core::Instant instant = desktop.now();
+    const core::Moment now = desktop.localMoment(instant);
     // A tick that lands before the full second it waited for would show the same second twice.
-    if (!lastShown || !sameSecond(*lastShown, now)) {
+    if (const auto second = std::chrono::floor<std::chrono::seconds>(instant); lastShown != second) {
         view.setPanelText(StatusPanel::Time, core::formatClockTime(now.time).append(kClockSuffix));
         view.setPanelText(StatusPanel::Date, core::formatDate(now.date));
         view.setPanelText(StatusPanel::Tactical, tacticalText(now));
-        lastShown = now;
+        lastShown = second;
     }
     view.scheduleTick(std::chrono::milliseconds(1000 - now.millisecond + kTickDelayMs));
 }
@@ -91,7 +86,7 @@ void Form::click(Control control)
 void Form::convertToTactical()
 {
     const auto result = core::normalToTactical(view.text(Control::TimeInput), view.text(Control::DateInput),
-                                               view.monthLanguage(), desktop.now().date.year());
+                                               view.monthLanguage(), desktop.localNow().date.year());
     if (!result) {
         view.showMessage(kCheckInput, MessageIcon::Critical);
         return;
@@ -102,8 +97,7 @@ void Form::convertToTactical()
 
 void Form::convertToNormal()
 {
-    const auto result = core::tacticalToNormal(view.text(Control::TacticalInput),
-                                               [this](std::chrono::sys_seconds utc) { return desktop.localTime(utc); });
+    const auto result = core::tacticalToNormal(view.text(Control::TacticalInput), desktop);
     if (!result) {
         view.showMessage(kCheckInput, MessageIcon::Critical);
         return;
@@ -114,7 +108,7 @@ void Form::convertToNormal()
 
 void Form::fillWithNow()
 {
-    const core::Moment now = desktop.now();
+    const core::Moment now = desktop.localNow();
     view.setText(Control::TimeInput, core::formatClockTime(now.time));
     view.setText(Control::DateInput, core::formatDate(now.date));
     view.setText(Control::TacticalResult, tacticalText(now));
@@ -125,8 +119,13 @@ void Form::copyResult()
 {
     // An empty result would only wipe out what the user had copied elsewhere.
     const std::u16string result = view.text(Control::TacticalResult);
-    if (!result.empty())
-        desktop.copy(result);
+    if (result.empty())
+        return;
+    // The result stays in its field, so the user can copy it again once the clipboard is free.
+    desktop.copy(result, [this](ClipboardAnswer answer) {
+        if (answer != ClipboardAnswer::Done)
+            view.showMessage(kClipboardSilent, MessageIcon::Information);
+    });
 }
 
 // The clipboard answers later; a second click while it has not answered asks nothing more.
@@ -135,17 +134,17 @@ void Form::pasteTactical()
     if (pasteUnanswered)
         return;
     pasteUnanswered = true;
-    desktop.requestPaste([this](const std::optional<std::u16string>& text) { takePaste(text); });
+    desktop.requestPaste([this](ClipboardAnswer answer, std::u16string_view text) { takePaste(answer, text); });
 }
 
-void Form::takePaste(const std::optional<std::u16string>& text)
+void Form::takePaste(ClipboardAnswer answer, std::u16string_view text)
 {
     pasteUnanswered = false;
-    if (!text) {
-        view.showMessage(kClipboardSilent, MessageIcon::Information);
-        return;
+    switch (answer) {
+    case ClipboardAnswer::Done: setTacticalInput(text); break;
+    case ClipboardAnswer::Silent: view.showMessage(kClipboardSilent, MessageIcon::Information); break;
+    case ClipboardAnswer::Refused: view.showMessage(kPasteRefused, MessageIcon::Information); break;
     }
-    setTacticalInput(*text);
 }
 
 void Form::setTacticalInput(std::u16string_view text)

@@ -2,9 +2,9 @@
 
 #include "desktop.h"
 #include "layout.h"
-#include "moment.h"
 #include "view.h"
 
+#include <chrono>
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
@@ -39,7 +39,7 @@ private:
     void fillWithNow();
     void copyResult();
     void pasteTactical();
-    void takePaste(const std::optional<std::u16string>& text);
+    void takePaste(ClipboardAnswer answer, std::u16string_view text);
     void setTacticalInput(std::u16string_view text);
     void limitTacticalInput(std::size_t length);
     void clear(std::initializer_list<Control> fields);
@@ -47,7 +47,8 @@ private:
 
     View& view;
     Desktop& desktop;
-    std::optional<core::Moment> lastShown;
+    // The second the status bar shows, in UTC: the autumn hour shows its local seconds twice.
+    std::optional<std::chrono::sys_seconds> lastShown;
     bool pasteUnanswered = false;
 };
 

@@ -28,7 +28,8 @@ public:
     virtual core::MonthLanguage monthLanguage() const = 0;
     virtual void setPanelText(StatusPanel panel, std::u16string_view text) = 0;
     virtual void setCaption(std::u16string_view caption) = 0;
-    // Modal to the window, titled kTitle, with one OK button; returns when the user has dismissed it.
+    // Modal to the window, titled kTitle, with one OK button. It may return before the user dismissed it: the
+    // form does nothing after showing a message.
     virtual void showMessage(std::u16string_view text, MessageIcon icon) = 0;
     // Calls Form::tick once after the delay.
     virtual void scheduleTick(std::chrono::milliseconds delay) = 0;

@@ -4,12 +4,11 @@
 
 #include <shellapi.h>
 
+#include <chrono>
 #include <thread>
 #include <utility>
 
 namespace {
-
-constexpr UINT kPasteDeadlineMs = 1000;
 
 // Another program may hold the clipboard open for a moment; after this many tries of 10 ms it is taken as
 // not answering.
@@ -31,8 +30,9 @@ std::optional<std::u16string> readClipboard()
 {
     // Asking an owner that does not answer to render its text would hold the clipboard open, for every
     // program, as long as Windows waits for it: it is asked first whether it answers at all.
-    if (HWND owner = GetClipboardOwner();
-        owner && !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPasteDeadlineMs - 100, nullptr))
+    if (HWND owner = GetClipboardOwner(); owner
+        && !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                                static_cast<UINT>(form::kClipboardDeadline.count()) - 100, nullptr))
         return std::nullopt;
     if (!openClipboard(nullptr, kOpenTries))
         return std::nullopt;
@@ -59,12 +59,9 @@ void Win32Desktop::setWindow(HWND target)
     window = target;
 }
 
-core::Moment Win32Desktop::now() const
+core::Instant Win32Desktop::now() const
 {
-    SYSTEMTIME local;
-    GetLocalTime(&local);
-    return core::Moment{std::chrono::year{local.wYear} / local.wMonth / local.wDay,
-                        core::ClockTime{local.wHour, local.wMinute, local.wSecond}, local.wMilliseconds};
+    return std::chrono::floor<std::chrono::milliseconds>(std::chrono::system_clock::now());
 }
 
 std::optional<core::Moment> Win32Desktop::localTime(std::chrono::sys_seconds utc) const
@@ -94,11 +91,13 @@ std::optional<core::Moment> Win32Desktop::localTime(std::chrono::sys_seconds utc
                         core::ClockTime{local.wHour, local.wMinute, local.wSecond}, 0};
 }
 
-void Win32Desktop::copy(std::u16string_view text)
+void Win32Desktop::copy(std::u16string_view text, form::CopyAnswer answer)
 {
     // A paste that hangs holds the clipboard open; the copy then waits a tenth of a second at most.
-    if (!openClipboard(window, 10))
+    if (!openClipboard(window, 10)) {
+        answer(form::ClipboardAnswer::Silent);
         return;
+    }
     EmptyClipboard();
     if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t))) {
         auto* characters = static_cast<char16_t*>(GlobalLock(memory));
@@ -109,13 +108,14 @@ void Win32Desktop::copy(std::u16string_view text)
             GlobalFree(memory);
     }
     CloseClipboard();
+    answer(form::ClipboardAnswer::Done);
 }
 
 void Win32Desktop::requestPaste(form::PasteAnswer answer)
 {
     pendingPaste = std::move(answer);
     const WPARAM number = ++pasteNumber;
-    SetTimer(window, kPasteTimer, kPasteDeadlineMs, nullptr);
+    SetTimer(window, kPasteTimer, static_cast<UINT>(form::kClipboardDeadline.count()), nullptr);
     std::thread([target = window, number] {
         const auto text = readClipboard();
         if (!text)
@@ -132,22 +132,22 @@ bool Win32Desktop::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         const std::unique_ptr<std::u16string> text(reinterpret_cast<std::u16string*>(lParam));
         // An answer after its deadline, or to an earlier request, is dropped.
         if (wParam == pasteNumber)
-            answerPaste(*text);
+            answerPaste(form::ClipboardAnswer::Done, std::move(*text));
         return true;
     }
     if (message == WM_TIMER && wParam == kPasteTimer) {
-        answerPaste(std::nullopt);
+        answerPaste(form::ClipboardAnswer::Silent, {});
         return true;
     }
     return false;
 }
 
-void Win32Desktop::answerPaste(std::optional<std::u16string> text)
+void Win32Desktop::answerPaste(form::ClipboardAnswer answer, std::u16string text)
 {
     KillTimer(window, kPasteTimer);
     ++pasteNumber;
-    if (const form::PasteAnswer answer = std::exchange(pendingPaste, nullptr))
-        answer(std::move(text));
+    if (const form::PasteAnswer pending = std::exchange(pendingPaste, nullptr))
+        pending(answer, std::move(text));
 }
 
 void Win32Desktop::showMessage(HWND owner, std::u16string_view title, std::u16string_view text, form::MessageIcon icon)

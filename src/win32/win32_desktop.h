@@ -19,14 +19,14 @@ public:
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void showMessage(HWND owner, std::u16string_view title, std::u16string_view text, form::MessageIcon icon) override;
 
-    core::Moment now() const override;
+    core::Instant now() const override;
     std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override;
-    void copy(std::u16string_view text) override;
+    void copy(std::u16string_view text, form::CopyAnswer answer) override;
     void requestPaste(form::PasteAnswer answer) override;
     bool openWebAddress(std::u16string_view address) override;
 
 private:
-    void answerPaste(std::optional<std::u16string> text);
+    void answerPaste(form::ClipboardAnswer answer, std::u16string text);
 
     HWND window = nullptr;
     form::PasteAnswer pendingPaste;

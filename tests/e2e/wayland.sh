@@ -31,8 +31,14 @@ stop_program() {
     wait "$program_pid" 2>/dev/null || true
 }
 
+# A browser that only notes the environment it was started with: the program's choice of XWayland must not
+# reach the programs it starts.
+mkdir "$scratch/bin"
+printf '#!/bin/sh\nenv > "%s"\n' "$scratch/browser.env" >"$scratch/bin/xdg-open"
+chmod +x "$scratch/bin/xdg-open"
+
 # Left to itself, the program takes XWayland.
-start_program "${session[@]}" "$program"
+start_program "${session[@]}" PATH="$scratch/bin:$PATH" "$program"
 eval "$(xwininfo -id "$WINDOW" | sed -n 's/ *Absolute upper-left X: *\(.*\)/left=\1/p; s/ *Absolute upper-left Y: *\(.*\)/top=\1/p')"
 title_bar=$(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed -n 's/.*= *[0-9]*, *[0-9]*, *\([0-9]*\),.*/\1/p')
 # Centred as the program places it: the window manager adds its title bar above the centred client area.
@@ -52,6 +58,10 @@ restored() {
 }
 wait_for "the title back" restored
 echo "ok: restored caption is the title"
+click_at 372 52
+wait_for "the browser" test -s "$scratch/browser.env"
+! grep -q '^QT_QPA_PLATFORM=' "$scratch/browser.env" || fail "the browser was started with $(grep '^QT_QPA_PLATFORM=' "$scratch/browser.env")"
+echo "ok: the web link starts the browser without the program's platform"
 stop_program
 
 # A native Wayland window: the protocol log shows its toplevel and its title, and no X window has it.

@@ -29,9 +29,9 @@ public:
         : fake(fake)
     {
     }
-    core::Moment now() const override { return fake.now(); }
+    core::Instant now() const override { return fake.now(); }
     std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override { return fake.localTime(utc); }
-    void copy(std::u16string_view text) override { fake.copy(text); }
+    void copy(std::u16string_view text, form::CopyAnswer answer) override { fake.copy(text, std::move(answer)); }
     void requestPaste(form::PasteAnswer answer) override { fake.requestPaste(std::move(answer)); }
     bool openWebAddress(std::u16string_view address) override { return fake.openWebAddress(address); }
     void setWindow(HWND) override {}

@@ -19,7 +19,7 @@ core::Moment momentOf(const QDateTime& dateTime)
     const QDate date = dateTime.date();
     const QTime time = dateTime.time();
     return core::Moment{std::chrono::year{date.year()} / date.month() / date.day(),
-                        core::ClockTime{time.hour(), time.minute(), time.second()}, time.msec()};
+                        core::ClockTime{time.hour(), time.minute(), time.second()}, 0};
 }
 
 }  // namespace
@@ -55,21 +55,17 @@ std::unique_ptr<Clipboard> makeSystemClipboard()
     return std::make_unique<SystemClipboard>();
 }
 
-SystemDesktop::SystemDesktop(const QTimeZone& zone)
-    : zone(zone),
-      clipboard(makeSystemClipboard())
+SystemClock::SystemClock(const QTimeZone& zone)
+    : zone(zone)
 {
-    QObject::connect(clipboard.get(), &Clipboard::textRead, clipboard.get(),
-                     [this](const QString& text) { answerPaste(text.toStdU16String()); });
-    QObject::connect(clipboard.get(), &Clipboard::noAnswer, clipboard.get(), [this] { answerPaste(std::nullopt); });
 }
 
-core::Moment localNow()
+core::Instant SystemClock::now() const
 {
-    return momentOf(QDateTime::currentDateTime());
+    return core::Instant{std::chrono::milliseconds{QDateTime::currentMSecsSinceEpoch()}};
 }
 
-std::optional<core::Moment> localTimeIn(const QTimeZone& zone, std::chrono::sys_seconds utc)
+std::optional<core::Moment> SystemClock::localTime(std::chrono::sys_seconds utc) const
 {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(utc.time_since_epoch().count(), zone);
     if (!local.isValid())
@@ -77,19 +73,31 @@ std::optional<core::Moment> localTimeIn(const QTimeZone& zone, std::chrono::sys_
     return momentOf(local);
 }
 
-core::Moment SystemDesktop::now() const
+SystemDesktop::SystemDesktop(const QTimeZone& zone)
+    : clock(zone),
+      clipboard(makeSystemClipboard())
 {
-    return localNow();
+    QObject::connect(clipboard.get(), &Clipboard::textRead, clipboard.get(),
+                     [this](const QString& text) { answerPaste(form::ClipboardAnswer::Done, text.toStdU16String()); });
+    QObject::connect(clipboard.get(), &Clipboard::noAnswer, clipboard.get(),
+                     [this] { answerPaste(form::ClipboardAnswer::Silent, {}); });
+}
+
+core::Instant SystemDesktop::now() const
+{
+    return clock.now();
 }
 
 std::optional<core::Moment> SystemDesktop::localTime(std::chrono::sys_seconds utc) const
 {
-    return localTimeIn(zone, utc);
+    return clock.localTime(utc);
 }
 
-void SystemDesktop::copy(std::u16string_view text)
+// Qt takes the clipboard at once: the answer is given before the call returns.
+void SystemDesktop::copy(std::u16string_view text, form::CopyAnswer answer)
 {
     clipboard->setText(qText(text));
+    answer(form::ClipboardAnswer::Done);
 }
 
 void SystemDesktop::requestPaste(form::PasteAnswer answer)
@@ -98,10 +106,10 @@ void SystemDesktop::requestPaste(form::PasteAnswer answer)
     clipboard->requestText();
 }
 
-void SystemDesktop::answerPaste(std::optional<std::u16string> text)
+void SystemDesktop::answerPaste(form::ClipboardAnswer answer, std::u16string text)
 {
-    if (const form::PasteAnswer answer = std::exchange(pendingPaste, nullptr))
-        answer(std::move(text));
+    if (const form::PasteAnswer pending = std::exchange(pendingPaste, nullptr))
+        pending(answer, std::move(text));
 }
 
 bool SystemDesktop::openWebAddress(std::u16string_view address)

@@ -22,27 +22,35 @@ std::unique_ptr<Clipboard> makeSystemClipboard();
 // The text cut to form::kClipboardTextLimit characters, never inside a surrogate pair.
 QString boundedClipboardText(QString text);
 
-// The local clock, and the local time at a moment in UTC in a time zone, through Qt; both work before and
-// without an application object.
-core::Moment localNow();
-std::optional<core::Moment> localTimeIn(const QTimeZone& zone, std::chrono::sys_seconds utc);
+// The computer's clock, and local time by the time-zone database through Qt; works before and without an
+// application object, so the command line uses it too.
+class SystemClock final : public core::Clock {
+public:
+    // Local time is that of the zone, the computer's own unless a test names another.
+    explicit SystemClock(const QTimeZone& zone = QTimeZone::systemTimeZone());
+
+    core::Instant now() const override;
+    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override;
+
+private:
+    const QTimeZone zone;
+};
 
 // The desktop the form works on, through Qt; made once the application object exists.
 class SystemDesktop final : public form::Desktop {
 public:
-    // Local time is that of the zone, the computer's own unless a test names another.
     explicit SystemDesktop(const QTimeZone& zone = QTimeZone::systemTimeZone());
 
-    core::Moment now() const override;
+    core::Instant now() const override;
     std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override;
-    void copy(std::u16string_view text) override;
+    void copy(std::u16string_view text, form::CopyAnswer answer) override;
     void requestPaste(form::PasteAnswer answer) override;
     bool openWebAddress(std::u16string_view address) override;
 
 private:
-    void answerPaste(std::optional<std::u16string> text);
+    void answerPaste(form::ClipboardAnswer answer, std::u16string text);
 
-    const QTimeZone zone;
+    const SystemClock clock;
     const std::unique_ptr<Clipboard> clipboard;
     form::PasteAnswer pendingPaste;
 };

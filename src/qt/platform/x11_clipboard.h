@@ -13,11 +13,12 @@
 // The clipboard on X11, read without waiting: Qt's own read blocks the window until the clipboard's owner
 // answers, up to five seconds for each form of text it tries, and always takes the whole text. This one
 // asks the owner for the text on a window of its own, takes the answer from the event loop, stops after
-// kClipboardTextLimit characters and gives up when the owner has not answered in time, a second by default.
+// kClipboardTextLimit characters and gives up when the owner has not answered in time, by default
+// form::kClipboardDeadline.
 class X11Clipboard final : public SystemClipboard, public QAbstractNativeEventFilter {
 public:
     explicit X11Clipboard(xcb_connection_t* connection,
-                          std::chrono::milliseconds timeToAnswer = std::chrono::seconds(1));
+                          std::chrono::milliseconds timeToAnswer = form::kClipboardDeadline);
     ~X11Clipboard() override;
 
     void requestText() override;
