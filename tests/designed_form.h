@@ -4,44 +4,60 @@
 // a typo in the product's table must fail a test.
 
 // Window and controls as designed, in twips, containers first, the topmost of overlapping controls first,
-// with the caption each shows (UTF-8).
+// with the caption each shows, and the name and role that assistive technology gives it (UTF-8).
 struct Placement {
     const char* name;
     const char* container;
     int left, top, width, height;
     const char* caption;
+    const char* accessibleName;
+    const char* role;
 };
 
 inline constexpr Placement kPlacements[] = {
-    {"toNormalFrame", "converterWindow", 120, 3720, 6615, 1695, "taktische Zeit in normale Zeit"},
-    {"pasteButton", "toNormalFrame", 3480, 240, 2775, 375, "Aus der Zwischenablage einfügen"},
-    {"clearToNormalButton", "toNormalFrame", 3480, 1200, 2775, 375, "Eingaben löschen"},
-    {"toNormalButton", "toNormalFrame", 3480, 720, 2775, 375, "Umrechnen"},
-    {"dateResult", "toNormalFrame", 1800, 1200, 1575, 285, ""},
-    {"timeResult", "toNormalFrame", 1800, 720, 1575, 285, ""},
-    {"tacticalInput", "toNormalFrame", 1800, 240, 1575, 285, ""},
-    {"dateResultCaption", "toNormalFrame", 120, 1200, 975, 255, "Datum:"},
-    {"tacticalInputCaption", "toNormalFrame", 120, 240, 1575, 255, "taktische Zeit:"},
-    {"timeResultCaption", "toNormalFrame", 120, 720, 1215, 255, "Uhrzeit:"},
-    {"monthNamesFrame", "converterWindow", 120, 120, 3615, 1095, "Anzeigen mit deutschen / englischen Monaten"},
-    {"englishMonthsOption", "monthNamesFrame", 120, 720, 1695, 255, "englische Monate"},
-    {"germanMonthsOption", "monthNamesFrame", 120, 360, 2295, 195, "deutsche Monate"},
-    {"makerFrame", "converterWindow", 3840, 120, 2895, 1095, ""},
-    {"logo", "makerFrame", 120, 360, 540, 540, ""},
-    {"webLink", "makerFrame", 720, 480, 2055, 375, TAKTZEIT_WEB_ADDRESS},
-    {"copyButton", "converterWindow", 3600, 2520, 2775, 375, "In die Zwischenablage kopieren"},
-    {"toTacticalFrame", "converterWindow", 120, 1320, 6615, 2175, "normale Zeit in taktische Zeit"},
-    {"clearToTacticalButton", "toTacticalFrame", 3480, 1680, 2775, 375, "Eingaben löschen"},
-    {"nowButton", "toTacticalFrame", 3480, 240, 2775, 375, "Jetzt"},
-    {"timeInput", "toTacticalFrame", 1800, 240, 1575, 285, ""},
-    {"dateInput", "toTacticalFrame", 1800, 720, 1575, 285, ""},
-    {"tacticalResult", "toTacticalFrame", 1800, 1200, 1575, 285, ""},
-    {"toTacticalButton", "toTacticalFrame", 3480, 720, 2775, 375, "Umrechnen"},
-    {"timeInputCaption", "toTacticalFrame", 120, 240, 1215, 255, "Uhrzeit:"},
-    {"tacticalResultCaption", "toTacticalFrame", 120, 1200, 1575, 255, "taktische Zeit:"},
-    {"dateInputCaption", "toTacticalFrame", 120, 720, 975, 255, "Datum:"},
-    {"statusBar", "converterWindow", 0, 5565, 6870, 255, ""},
+    {"toNormalFrame", "converterWindow", 120, 3720, 6615, 1695, "taktische Zeit in normale Zeit",
+     "taktische Zeit in normale Zeit", "grouping"},
+    {"pasteButton", "toNormalFrame", 3480, 240, 2775, 375, "Aus der Zwischenablage einfügen",
+     "Aus der Zwischenablage einfügen", "push button"},
+    {"clearToNormalButton", "toNormalFrame", 3480, 1200, 2775, 375, "Eingaben löschen",
+     "Eingaben löschen (taktische Zeit)", "push button"},
+    {"toNormalButton", "toNormalFrame", 3480, 720, 2775, 375, "Umrechnen", "Umrechnen in normale Zeit", "push button"},
+    {"dateResult", "toNormalFrame", 1800, 1200, 1575, 285, "", "Datum (Ergebnis)", "read-only text"},
+    {"timeResult", "toNormalFrame", 1800, 720, 1575, 285, "", "Uhrzeit (Ergebnis)", "read-only text"},
+    {"tacticalInput", "toNormalFrame", 1800, 240, 1575, 285, "", "taktische Zeit", "editable text"},
+    {"dateResultCaption", "toNormalFrame", 120, 1200, 975, 255, "Datum:", "Datum:", "static text"},
+    {"tacticalInputCaption", "toNormalFrame", 120, 240, 1575, 255, "taktische Zeit:", "taktische Zeit:", "static text"},
+    {"timeResultCaption", "toNormalFrame", 120, 720, 1215, 255, "Uhrzeit:", "Uhrzeit:", "static text"},
+    {"monthNamesFrame", "converterWindow", 120, 120, 3615, 1095, "Anzeigen mit deutschen / englischen Monaten",
+     "Anzeigen mit deutschen / englischen Monaten", "grouping"},
+    {"englishMonthsOption", "monthNamesFrame", 120, 720, 1695, 255, "englische Monate", "englische Monate",
+     "radio button"},
+    {"germanMonthsOption", "monthNamesFrame", 120, 360, 2295, 195, "deutsche Monate", "deutsche Monate",
+     "radio button"},
+    {"makerFrame", "converterWindow", 3840, 120, 2895, 1095, "", "Hersteller", "grouping"},
+    {"logo", "makerFrame", 120, 360, 540, 540, "", "Logo", "graphic"},
+    {"webLink", "makerFrame", 720, 480, 2055, 375, TAKTZEIT_WEB_ADDRESS, TAKTZEIT_WEB_ADDRESS, "link"},
+    {"copyButton", "converterWindow", 3600, 2520, 2775, 375, "In die Zwischenablage kopieren",
+     "In die Zwischenablage kopieren", "push button"},
+    {"toTacticalFrame", "converterWindow", 120, 1320, 6615, 2175, "normale Zeit in taktische Zeit",
+     "normale Zeit in taktische Zeit", "grouping"},
+    {"clearToTacticalButton", "toTacticalFrame", 3480, 1680, 2775, 375, "Eingaben löschen",
+     "Eingaben löschen (normale Zeit)", "push button"},
+    {"nowButton", "toTacticalFrame", 3480, 240, 2775, 375, "Jetzt", "Jetzt", "push button"},
+    {"timeInput", "toTacticalFrame", 1800, 240, 1575, 285, "", "Uhrzeit", "editable text"},
+    {"dateInput", "toTacticalFrame", 1800, 720, 1575, 285, "", "Datum", "editable text"},
+    {"tacticalResult", "toTacticalFrame", 1800, 1200, 1575, 285, "", "taktische Zeit (Ergebnis)", "read-only text"},
+    {"toTacticalButton", "toTacticalFrame", 3480, 720, 2775, 375, "Umrechnen", "Umrechnen in taktische Zeit",
+     "push button"},
+    {"timeInputCaption", "toTacticalFrame", 120, 240, 1215, 255, "Uhrzeit:", "Uhrzeit:", "static text"},
+    {"tacticalResultCaption", "toTacticalFrame", 120, 1200, 1575, 255,
+     "taktische Zeit:", "taktische Zeit:", "static text"},
+    {"dateInputCaption", "toTacticalFrame", 120, 720, 975, 255, "Datum:", "Datum:", "static text"},
+    {"statusBar", "converterWindow", 0, 5565, 6870, 255, "", "Statusleiste", "status bar"},
 };
+
+// What the link says after its name.
+inline constexpr char kDesignedLinkDescription[] = "Öffnet die Webseite im Browser";
 
 // The title of the window and of every message box.
 inline constexpr char16_t kDesignedTitle[] = u"- Umrechner taktische Zeit -";

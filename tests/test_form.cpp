@@ -125,6 +125,22 @@ QString qText(std::u16string_view text)
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
+QString roleName(form::Role role)
+{
+    switch (role) {
+    case form::Role::PushButton: return QStringLiteral("push button");
+    case form::Role::RadioButton: return QStringLiteral("radio button");
+    case form::Role::EditableText: return QStringLiteral("editable text");
+    case form::Role::ReadOnlyText: return QStringLiteral("read-only text");
+    case form::Role::StaticText: return QStringLiteral("static text");
+    case form::Role::Grouping: return QStringLiteral("grouping");
+    case form::Role::Link: return QStringLiteral("link");
+    case form::Role::Graphic: return QStringLiteral("graphic");
+    case form::Role::StatusBar: return QStringLiteral("status bar");
+    }
+    return {};
+}
+
 }  // namespace
 
 // The form alone, with a recording view: the table of cases and the table of controls.
@@ -141,7 +157,8 @@ private slots:
         QVERIFY2(failure.empty(), failure.c_str());
     }
 
-    // The table every window is made from, against the design: names, containers, places, captions, stacking.
+    // The table every window is made from, against the design: names, containers, places, captions, stacking,
+    // and what assistive technology says.
     void describesTheDesignedWindow()
     {
         QCOMPARE(form::kControls.size(), std::size(kPlacements));
@@ -154,7 +171,11 @@ private slots:
             QCOMPARE(QRect(row.place.left, row.place.top, row.place.width, row.place.height),
                      QRect(designed.left, designed.top, designed.width, designed.height));
             QCOMPARE(qText(row.caption), QString::fromUtf8(designed.caption));
+            QCOMPARE(qText(form::accessibleName(row)), QString::fromUtf8(designed.accessibleName));
+            QCOMPARE(roleName(form::roleOf(row)), QString::fromLatin1(designed.role));
         }
+        QCOMPARE(qText(form::accessibleDescription(form::layoutOf(Control::WebLink))),
+                 QString::fromUtf8(kDesignedLinkDescription));
         QCOMPARE(QSize(form::kClientWidth, form::kClientHeight), QSize(6870, 5820));
         QCOMPARE(form::kStatusPanelWidth, 1440);
         QStringList tabOrder;

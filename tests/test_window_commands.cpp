@@ -1,4 +1,4 @@
-#include "contrast.h"
+#include "look.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -19,6 +19,14 @@ private:
 
     void hover(QWidget* widget, QPoint at = QPoint(3, 3)) { QTest::mouseMove(widget, at); }
 
+    static double contrastRatio(const QColor& a, const QColor& b)
+    {
+        const auto colour = [](const QColor& c) {
+            return form::Colour{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+        };
+        return form::contrastRatio(colour(a), colour(b));
+    }
+
 private slots:
     void init() { QVERIFY(openWindow(true)); }
     void cleanup() { closeWindow(); }
@@ -38,28 +46,33 @@ private slots:
         QVERIFY(!link()->font().underline());
     }
 
-    void litLinkReadsOnDarkWindow_data()
+    void litLinkReadsOnEveryFace_data()
     {
         QTest::addColumn<QColor>("background");
         QTest::newRow("black") << QColor(Qt::black);
         QTest::newRow("dark grey") << QColor(0x20, 0x23, 0x26);
         QTest::newRow("dim grey") << QColor(0x50, 0x50, 0x50);
+        QTest::newRow("mid grey") << QColor(0x80, 0x80, 0x80);
+        QTest::newRow("white") << QColor(Qt::white);
     }
 
-    void litLinkReadsOnDarkWindow()
+    void litLinkReadsOnEveryFace()
     {
         QFETCH(QColor, background);
         QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
-        QPalette dark = window->palette();
-        dark.setColor(QPalette::Window, background);
-        dark.setColor(QPalette::WindowText, Qt::white);
-        window->setPalette(dark);
+        QPalette palette = window->palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, qGray(background.rgb()) < 128 ? Qt::white : Qt::black);
+        window->setPalette(palette);
         hover(window.get(), QPoint(2, 2));
         hover(link(), link()->rect().center());
         const QColor lit = link()->palette().color(QPalette::WindowText);
         QVERIFY(link()->font().underline());
         QVERIFY(lit.blue() > lit.red() && lit.blue() > lit.green());
         QVERIFY2(contrastRatio(lit, background) >= 4.5, qPrintable(QString::number(contrastRatio(lit, background))));
+        // Where the classic blue reads well, it stays.
+        if (background == Qt::white)
+            QCOMPARE(lit, QColor(0, 0, 192));
     }
 
     // Pressed on the link but released off it is no click.

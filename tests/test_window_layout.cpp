@@ -18,6 +18,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
+#include <string_view>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -273,34 +276,32 @@ private slots:
         }
     }
 
+    // Every control's name and role as designed. Qt keeps a QLabel static text, so the link is static text here.
     void namesControlsForScreenReaders()
     {
-        const std::pair<const char*, QString> names[] = {
-            {"timeInput", u"Uhrzeit"_s},
-            {"dateInput", u"Datum"_s},
-            {"tacticalResult", u"taktische Zeit (Ergebnis)"_s},
-            {"tacticalInput", u"taktische Zeit"_s},
-            {"timeResult", u"Uhrzeit (Ergebnis)"_s},
-            {"dateResult", u"Datum (Ergebnis)"_s},
-            {"nowButton", u"Jetzt"_s},
-            {"toTacticalButton", u"Umrechnen in taktische Zeit"_s},
-            {"copyButton", u"In die Zwischenablage kopieren"_s},
-            {"clearToTacticalButton", u"Eingaben löschen (normale Zeit)"_s},
-            {"toNormalButton", u"Umrechnen in normale Zeit"_s},
-            {"clearToNormalButton", u"Eingaben löschen (taktische Zeit)"_s},
-            {"pasteButton", u"Aus der Zwischenablage einfügen"_s},
-            {"germanMonthsOption", u"deutsche Monate"_s},
-            {"englishMonthsOption", u"englische Monate"_s},
-            {"logo", u"Logo"_s},
-            {"webLink", QStringLiteral(TAKTZEIT_WEB_ADDRESS)},
-        };
-        for (const auto& [name, spoken] : names)
-            QCOMPARE(QAccessible::queryAccessibleInterface(control(name))->text(QAccessible::Name), spoken);
+        const std::map<std::string_view, QAccessible::Role> roles{{"push button", QAccessible::Button},
+                                                                  {"radio button", QAccessible::RadioButton},
+                                                                  {"editable text", QAccessible::EditableText},
+                                                                  {"read-only text", QAccessible::EditableText},
+                                                                  {"static text", QAccessible::StaticText},
+                                                                  {"grouping", QAccessible::Grouping},
+                                                                  {"link", QAccessible::StaticText},
+                                                                  {"graphic", QAccessible::Graphic},
+                                                                  {"status bar", QAccessible::StatusBar}};
+        for (const Placement& designed : kPlacements) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(designed.name));
+            QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(designed.accessibleName));
+            QCOMPARE(accessible->role(), roles.at(designed.role));
+            if (accessible->role() == QAccessible::EditableText)
+                QCOMPARE(accessible->state().readOnly, std::string_view(designed.role) == "read-only text");
+        }
         QAccessibleInterface* self = QAccessible::queryAccessibleInterface(window.get());
         QCOMPARE(self->role(), QAccessible::Window);
         QCOMPARE(self->text(QAccessible::Name), u"- Umrechner taktische Zeit -"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(control("timeInput"))->text(QAccessible::Description),
                  u"Bitte im Format hh:mm:ss eingeben."_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control("webLink"))->text(QAccessible::Description),
+                 QString::fromUtf8(kDesignedLinkDescription));
     }
 
     void labelsNameTheirFields_data()

@@ -68,9 +68,14 @@ struct ControlLayout {
     Twips place;  // from the top-left corner of the container (of a frame, its outer corner)
     unsigned settings = 0;
     std::u16string_view hint = {};
+    // What assistive technology says instead of the caption, where that would be ambiguous or missing.
     std::u16string_view spokenName = {};
-    Control labelled = Control::None;  // the field a label names
+    Control labelled = Control::None;      // the field a label names
+    std::u16string_view description = {};  // what assistive technology says after the name
 };
+
+// What a control is to assistive technology.
+enum class Role { PushButton, RadioButton, EditableText, ReadOnlyText, StaticText, Grouping, Link, Graphic, StatusBar };
 
 inline constexpr int kClientWidth = 6870;
 inline constexpr int kClientHeight = 5820;
@@ -178,9 +183,27 @@ inline constexpr std::array<ControlLayout, 28> kControls{{
      kGermanMonths,
      {120, 360, 2295, 195},
      kSelected},
-    {Control::MakerFrame, "makerFrame", Control::Window, ControlKind::Frame, {}, {3840, 120, 2895, 1095}},
+    {Control::MakerFrame,
+     "makerFrame",
+     Control::Window,
+     ControlKind::Frame,
+     {},
+     {3840, 120, 2895, 1095},
+     0,
+     {},
+     kMakerName},
     {Control::Logo, "logo", Control::MakerFrame, ControlKind::Picture, {}, {120, 360, 540, 540}, 0, {}, kLogoName},
-    {Control::WebLink, "webLink", Control::MakerFrame, ControlKind::Link, kWebAddress, {720, 480, 2055, 375}},
+    {Control::WebLink,
+     "webLink",
+     Control::MakerFrame,
+     ControlKind::Link,
+     kWebAddress,
+     {720, 480, 2055, 375},
+     0,
+     {},
+     {},
+     Control::None,
+     kWebLinkDescription},
     {Control::CopyButton,
      "copyButton",
      Control::Window,
@@ -270,7 +293,15 @@ inline constexpr std::array<ControlLayout, 28> kControls{{
      {},
      {},
      Control::DateInput},
-    {Control::StatusBar, "statusBar", Control::Window, ControlKind::StatusBar, {}, {0, 5565, 6870, 255}},
+    {Control::StatusBar,
+     "statusBar",
+     Control::Window,
+     ControlKind::StatusBar,
+     {},
+     {0, 5565, 6870, 255},
+     0,
+     {},
+     kStatusBarName},
 }};
 
 // The keyboard order. A disabled control, and the option that is not selected, are passed over.
@@ -303,5 +334,11 @@ inline constexpr Control kFirstFocus = Control::ToTacticalButton;
 
 // The row of the table for a control of the table.
 const ControlLayout& layoutOf(Control control);
+
+// The name assistive technology says for the control: its spoken name, else its caption.
+std::u16string_view accessibleName(const ControlLayout& row);
+// What it says after the name: the control's description, else its hint.
+std::u16string_view accessibleDescription(const ControlLayout& row);
+Role roleOf(const ControlLayout& row);
 
 }  // namespace form

@@ -32,7 +32,7 @@ inline constexpr std::u16string_view kNoBrowser = u"Kein Internetbrowser install
 inline constexpr std::u16string_view kClipboardSilent = u"Die Zwischenablage antwortet nicht.";
 inline constexpr std::u16string_view kPasteRefused = u"Bitte mit Strg+V in das Feld einf\u00fcgen.";
 
-// What a screen reader speaks for controls whose caption alone would be ambiguous or missing.
+// What a screen reader says for controls whose caption alone would be ambiguous or missing, and after the link.
 inline constexpr std::u16string_view kTimeInputName = u"Uhrzeit";
 inline constexpr std::u16string_view kDateInputName = u"Datum";
 inline constexpr std::u16string_view kTacticalResultName = u"taktische Zeit (Ergebnis)";
@@ -44,6 +44,8 @@ inline constexpr std::u16string_view kToNormalName = u"Umrechnen in normale Zeit
 inline constexpr std::u16string_view kClearToTacticalName = u"Eingaben l\u00f6schen (normale Zeit)";
 inline constexpr std::u16string_view kClearToNormalName = u"Eingaben l\u00f6schen (taktische Zeit)";
 inline constexpr std::u16string_view kLogoName = u"Logo";
+inline constexpr std::u16string_view kMakerName = u"Hersteller";
+inline constexpr std::u16string_view kStatusBarName = u"Statusleiste";
 inline constexpr std::u16string_view kWebLinkDescription = u"\u00d6ffnet die Webseite im Browser";
 
 inline constexpr std::u16string_view kClockSuffix = u" Uhr";

@@ -1,5 +1,6 @@
 #include "converter_window.h"
 
+#include "look.h"
 #include "wide_text.h"
 
 #include <commctrl.h>
@@ -78,7 +79,7 @@ DWORD styleOf(const form::ControlLayout& row)
     case ControlKind::Frame: return style | BS_GROUPBOX;
     case ControlKind::Button: return style | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON;
     case ControlKind::Option:
-        return style | BS_AUTORADIOBUTTON | (row.control == Control::GermanMonthsOption ? WS_GROUP : 0)
+        return style | BS_AUTORADIOBUTTON | (row.control == form::kMonthOptions.front() ? WS_GROUP : 0)
             | (row.settings & form::kSelected ? WS_TABSTOP : 0);
     case ControlKind::TextBox:
         return style | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL | (row.settings & form::kReadOnly ? ES_READONLY : 0);
@@ -193,9 +194,9 @@ void ConverterWindow::applyDpi(UINT newDpi)
     dpi = newDpi;
     for (HFONT font : {standardFont, labelFont, litLinkFont})
         DeleteObject(font);
-    standardFont = makeFont(8, dpi, false);
-    labelFont = makeFont(12, dpi, false);
-    litLinkFont = makeFont(12, dpi, true);
+    standardFont = makeFont(form::kStandardFontPoints, dpi, false);
+    labelFont = makeFont(form::kLabelFontPoints, dpi, false);
+    litLinkFont = makeFont(form::kLabelFontPoints, dpi, true);
     for (const form::ControlLayout& row : form::kControls) {
         int left = row.place.left;
         int top = row.place.top;
@@ -206,14 +207,13 @@ void ConverterWindow::applyDpi(UINT newDpi)
         HWND child = control(row.control);
         SetWindowPos(child, nullptr, scaled(left), scaled(top), scaled(row.place.width), scaled(row.place.height),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        const bool labelled = row.kind == ControlKind::Label || row.kind == ControlKind::Link;
         SendMessageW(child, WM_SETFONT,
                      reinterpret_cast<WPARAM>(row.kind == ControlKind::Link && linkLit ? litLinkFont
-                                                  : labelled                           ? labelFont
+                                                  : form::takesLabelFont(row.kind)     ? labelFont
                                                                                        : standardFont),
                      TRUE);
     }
-    const int iconSize = MulDiv(32, static_cast<int>(dpi), 96);
+    const int iconSize = MulDiv(form::kLogoPixels, static_cast<int>(dpi), 96);
     const auto icon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, iconSize, iconSize, 0));
     if (const auto old = reinterpret_cast<HICON>(
@@ -306,7 +306,7 @@ LRESULT ConverterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         if (which == Control::WebLink) {
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, linkLit ? RGB(0, 0, 192) : GetSysColor(COLOR_WINDOWTEXT));
+            SetTextColor(dc, linkLit ? litLinkColour() : GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
         break;
@@ -378,6 +378,17 @@ bool ConverterWindow::setCursor(HWND under)
     return false;
 }
 
+// The form's rule against the user's colours of the moment.
+COLORREF ConverterWindow::litLinkColour()
+{
+    const auto colour = [](COLORREF system) {
+        return form::Colour{GetRValue(system), GetGValue(system), GetBValue(system)};
+    };
+    const form::Colour lit =
+        form::litLinkColour(colour(GetSysColor(COLOR_BTNFACE)), colour(GetSysColor(COLOR_WINDOWTEXT)));
+    return RGB(lit.red, lit.green, lit.blue);
+}
+
 void ConverterWindow::setLinkLit(bool lit)
 {
     if (linkLit == lit)
@@ -389,7 +400,7 @@ void ConverterWindow::setLinkLit(bool lit)
 // The month options take one keyboard stop, at the selected one; the arrow keys move within the group.
 void ConverterWindow::keepOptionTabStopAtSelected()
 {
-    for (Control option : {Control::GermanMonthsOption, Control::EnglishMonthsOption}) {
+    for (Control option : form::kMonthOptions) {
         HWND button = control(option);
         const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
         const bool selected = SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;

@@ -39,6 +39,7 @@ private:
     void command(int id, int notification);
     bool setCursor(HWND under);
     void setLinkLit(bool lit);
+    static COLORREF litLinkColour();
     void keepOptionTabStopAtSelected();
 
     std::u16string text(form::Control field) const override;

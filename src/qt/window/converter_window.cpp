@@ -1,7 +1,7 @@
 #include "converter_window.h"
 #include "qt_text.h"
 
-#include "contrast.h"
+#include "look.h"
 #include "pictures.h"
 #include "status_bar.h"
 
@@ -144,8 +144,15 @@ void ConverterWindow::setLinkLit(bool lit)
         return;
     // Unlit, the link takes the window's own text colour again.
     QPalette palette;
-    if (lit)
-        palette.setColor(QPalette::WindowText, linkBlue(link->palette().color(QPalette::Window)));
+    if (lit) {
+        const auto colour = [](const QColor& qt) {
+            return form::Colour{static_cast<std::uint8_t>(qt.red()), static_cast<std::uint8_t>(qt.green()),
+                                static_cast<std::uint8_t>(qt.blue())};
+        };
+        const form::Colour blue = form::litLinkColour(colour(link->palette().color(QPalette::Window)),
+                                                      colour(link->palette().color(QPalette::WindowText)));
+        palette.setColor(QPalette::WindowText, QColor(blue.red, blue.green, blue.blue));
+    }
     link->setPalette(palette);
     QFont font = link->font();
     font.setUnderline(lit);

@@ -1,4 +1,5 @@
 #include "converter_window.h"
+#include "look.h"
 #include "pictures.h"
 #include "qt_text.h"
 #include "status_bar.h"
@@ -58,7 +59,7 @@ void ConverterWindow::createControls()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(form::kClientWidth), px(form::kClientHeight));
-    setFont(sansSerif(8));
+    setFont(sansSerif(form::kStandardFontPoints));
     setMouseTracking(true);
 
     controls.at(static_cast<std::size_t>(Control::Window)) = this;
@@ -69,7 +70,6 @@ void ConverterWindow::createControls()
         if (row.labelled != Control::None)
             control<QLabel>(row.control)->setBuddy(control(row.labelled));
     }
-    control(Control::WebLink)->setAccessibleDescription(qText(form::kWebLinkDescription));
 
     statusTimer = new QTimer(this);
     statusTimer->setObjectName(QStringLiteral("statusTimer"));
@@ -90,8 +90,10 @@ QWidget* ConverterWindow::createControl(const form::ControlLayout& row)
     widget->setEnabled(!(row.settings & form::kDisabled));
     if (!row.hint.empty())
         widget->setToolTip(qText(row.hint));
-    if (!row.spokenName.empty())
-        widget->setAccessibleName(qText(row.spokenName));
+    widget->setAccessibleName(qText(form::accessibleName(row)));
+    widget->setAccessibleDescription(qText(form::accessibleDescription(row)));
+    if (form::takesLabelFont(row.kind))
+        widget->setFont(sansSerif(form::kLabelFontPoints));
 
     switch (row.kind) {
     case ControlKind::TextBox:
@@ -101,12 +103,8 @@ QWidget* ConverterWindow::createControl(const form::ControlLayout& row)
             widget->setCursor(Qt::IBeamCursor);
         }
         break;
-    case ControlKind::Label:
-        widget->setFont(sansSerif(12));
-        static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        break;
+    case ControlKind::Label: static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop); break;
     case ControlKind::Link:
-        widget->setFont(sansSerif(12));
         static_cast<QLabel*>(widget)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         widget->setMouseTracking(true);
         widget->installEventFilter(this);
@@ -116,7 +114,7 @@ QWidget* ConverterWindow::createControl(const form::ControlLayout& row)
         auto* picture = static_cast<QLabel*>(widget);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);
-        picture->setPixmap(windowIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+        picture->setPixmap(windowIcon().pixmap(QSize(form::kLogoPixels, form::kLogoPixels), devicePixelRatioF()));
         // The box takes the size of its picture and border.
         picture->resize(picture->sizeHint());
         picture->setFocusPolicy(Qt::StrongFocus);
@@ -157,10 +155,10 @@ void ConverterWindow::arrangeTabOrder()
 void ConverterWindow::keepOptionTabStopAtSelected()
 {
     const auto update = [this] {
-        for (Control option : {Control::GermanMonthsOption, Control::EnglishMonthsOption})
+        for (Control option : form::kMonthOptions)
             control(option)->setFocusPolicy(control<QRadioButton>(option)->isChecked() ? Qt::StrongFocus
                                                                                        : Qt::ClickFocus);
     };
     update();
-    connect(control<QRadioButton>(Control::GermanMonthsOption), &QRadioButton::toggled, this, update);
+    connect(control<QRadioButton>(form::kMonthOptions.front()), &QRadioButton::toggled, this, update);
 }
