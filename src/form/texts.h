@@ -30,6 +30,7 @@ inline constexpr std::u16string_view kTacticalHint = u"Bitte im Format tthhmmMMM
 inline constexpr std::u16string_view kCheckInput = u"Bitte Eingaben \u00fcberpr\u00fcfen !!!";
 inline constexpr std::u16string_view kNoBrowser = u"Kein Internetbrowser installiert ?!";
 inline constexpr std::u16string_view kClipboardSilent = u"Die Zwischenablage antwortet nicht.";
+inline constexpr std::u16string_view kWindowFailed = u"Das Fenster konnte nicht ge\u00f6ffnet werden.";
 inline constexpr std::u16string_view kPasteRefused = u"Bitte mit Strg+V in das Feld einf\u00fcgen.";
 
 // What a screen reader says for controls whose caption alone would be ambiguous or missing, and after the link.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "handles.h"
 #include "window_desktop.h"
 
 #include <windows.h>
@@ -18,6 +19,7 @@ public:
     // The id of a control's child window.
     static int idOf(form::Control control);
 
+    // Throws std::system_error, with Windows' reason, when the window or a control cannot be made.
     explicit ConverterWindow(WindowDesktop& desktop);
     ~ConverterWindow() override;
 
@@ -26,20 +28,25 @@ public:
     std::chrono::milliseconds scheduledTick() const { return nextTick; }
     // Shows the window, centred on the work area of its monitor, with the focus on the upper "Umrechnen".
     void show(int showCommand);
+    // Handles a message of the thread's queue: the dialog manager's keys (Tab, the arrow keys) first.
+    void dispatch(MSG& message) const;
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // window_layout.cpp: the controls, their places and fonts at the monitor's dpi.
     void createControls();
     void applyDpi(UINT newDpi);
+    void placeControls();
     int scaled(int twips) const;
+
     HWND control(form::Control control) const;
     form::Control controlOf(HWND child) const;
     void command(int id, int notification);
     bool setCursor(HWND under);
     void setLinkLit(bool lit);
-    static COLORREF litLinkColour();
+    LRESULT colourStatic(HDC dc, HWND child);
     void keepOptionTabStopAtSelected();
 
     std::u16string text(form::Control field) const override;
@@ -57,10 +64,11 @@ private:
     HWND window = nullptr;
     std::array<HWND, form::kControlCount> controls{};
     UINT dpi = 96;
-    HFONT standardFont = nullptr;
-    HFONT labelFont = nullptr;
-    HFONT litLinkFont = nullptr;
-    HICON logo = nullptr;
+    // Every control holds one of these; a change of dpi hands out the new ones before the old ones go.
+    OwnedFont standardFont;
+    OwnedFont labelFont;
+    OwnedFont litLinkFont;
+    OwnedIcon logo;
     HCURSOR hand = nullptr;
     bool linkLit = false;
     std::chrono::milliseconds nextTick{-1};

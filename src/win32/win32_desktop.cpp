@@ -1,40 +1,53 @@
 #include "win32_desktop.h"
 
+#include "handles.h"
 #include "wide_text.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <chrono>
+#include <mutex>
 #include <thread>
 #include <utility>
 
+struct Win32Desktop::PasteRead {
+    std::mutex lock;
+    std::u16string text;
+};
+
 namespace {
 
-// Another program may hold the clipboard open for a moment; after this many tries of 10 ms it is taken as
-// not answering.
-constexpr int kOpenTries = 200;
+using Deadline = std::chrono::steady_clock::time_point;
 
-bool openClipboard(HWND owner, int tries)
+DWORD millisecondsUntil(Deadline deadline)
 {
-    for (int attempt = 0; attempt < tries; ++attempt) {
-        if (OpenClipboard(owner))
-            return true;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return static_cast<DWORD>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
+
+// Another program may hold the clipboard open for a moment: it is tried every 10 ms until the deadline.
+bool openClipboard(HWND owner, Deadline deadline)
+{
+    while (!OpenClipboard(owner)) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
         Sleep(10);
     }
-    return false;
+    return true;
 }
 
 // The clipboard's text, cut to the paste limit, never inside a surrogate pair; empty when it holds none.
 // Runs away from the window's thread: an owner that renders late blocks GetClipboardData until it does.
-std::optional<std::u16string> readClipboard()
+std::optional<std::u16string> readClipboard(Deadline deadline)
 {
     // Asking an owner that does not answer to render its text would hold the clipboard open, for every
     // program, as long as Windows waits for it: it is asked first whether it answers at all.
-    if (HWND owner = GetClipboardOwner(); owner
-        && !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                                static_cast<UINT>(form::kClipboardDeadline.count()) - 100, nullptr))
+    if (HWND owner = GetClipboardOwner();
+        owner && !SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, millisecondsUntil(deadline), nullptr))
         return std::nullopt;
-    if (!openClipboard(nullptr, kOpenTries))
+    if (!openClipboard(nullptr, deadline))
         return std::nullopt;
     std::u16string text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
@@ -49,10 +62,34 @@ std::optional<std::u16string> readClipboard()
     return text;
 }
 
+bool writeClipboard(HWND owner, const std::u16string& text, Deadline deadline)
+{
+    if (!openClipboard(owner, deadline))
+        return false;
+    // Emptied, the clipboard belongs to the window, and no other program's forms of its old content remain.
+    bool written = EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t)); written && memory) {
+        auto* characters = static_cast<char16_t*>(GlobalLock(memory));
+        text.copy(characters, text.size());
+        characters[text.size()] = u'\0';
+        GlobalUnlock(memory);
+        written = SetClipboardData(CF_UNICODETEXT, memory);
+        if (!written)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+    return written;
+}
+
 }  // namespace
 
 Win32Desktop::Win32Desktop() = default;
-Win32Desktop::~Win32Desktop() = default;
+
+Win32Desktop::~Win32Desktop()
+{
+    if (comReady)
+        win32::systemFunction<decltype(CoUninitialize)>(L"ole32.dll", "CoUninitialize")();
+}
 
 void Win32Desktop::setWindow(HWND target)
 {
@@ -91,48 +128,50 @@ std::optional<core::Moment> Win32Desktop::localTime(std::chrono::sys_seconds utc
                         core::ClockTime{local.wHour, local.wMinute, local.wSecond}, 0};
 }
 
+// Another program (a paste that hangs, a clipboard manager) may hold the clipboard open: it is waited for away
+// from the window's thread, up to the deadline.
 void Win32Desktop::copy(std::u16string_view text, form::CopyAnswer answer)
 {
-    // A paste that hangs holds the clipboard open; the copy then waits a tenth of a second at most.
-    if (!openClipboard(window, 10)) {
-        answer(form::ClipboardAnswer::Silent);
-        return;
-    }
-    EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t))) {
-        auto* characters = static_cast<char16_t*>(GlobalLock(memory));
-        text.copy(characters, text.size());
-        characters[text.size()] = u'\0';
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_UNICODETEXT, memory))
-            GlobalFree(memory);
-    }
-    CloseClipboard();
-    answer(form::ClipboardAnswer::Done);
+    pendingCopy = std::move(answer);
+    const WPARAM number = ++copyNumber;
+    std::thread([target = window, number, text = std::u16string(text),
+                 deadline = std::chrono::steady_clock::now() + form::kClipboardDeadline] {
+        PostMessageW(target, kCopyDone, number, writeClipboard(target, text, deadline));
+    }).detach();
 }
 
 void Win32Desktop::requestPaste(form::PasteAnswer answer)
 {
     pendingPaste = std::move(answer);
     const WPARAM number = ++pasteNumber;
+    pasteRead = std::make_shared<PasteRead>();
     SetTimer(window, kPasteTimer, static_cast<UINT>(form::kClipboardDeadline.count()), nullptr);
-    std::thread([target = window, number] {
-        const auto text = readClipboard();
+    std::thread([target = window, number, read = pasteRead,
+                 deadline = std::chrono::steady_clock::now() + form::kClipboardDeadline] {
+        const auto text = readClipboard(deadline);
         if (!text)
             return;
-        auto* posted = new std::u16string(*text);
-        if (!PostMessageW(target, kPasteRead, number, reinterpret_cast<LPARAM>(posted)))
-            delete posted;
+        std::lock_guard<std::mutex> taking(read->lock);
+        read->text = *text;
+        PostMessageW(target, kPasteRead, number, 0);
     }).detach();
 }
 
 bool Win32Desktop::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == kCopyDone) {
+        if (const form::CopyAnswer answer = wParam == copyNumber ? std::exchange(pendingCopy, nullptr) : nullptr)
+            answer(lParam ? form::ClipboardAnswer::Done : form::ClipboardAnswer::Silent);
+        return true;
+    }
     if (message == kPasteRead) {
-        const std::unique_ptr<std::u16string> text(reinterpret_cast<std::u16string*>(lParam));
         // An answer after its deadline, or to an earlier request, is dropped.
-        if (wParam == pasteNumber)
-            answerPaste(form::ClipboardAnswer::Done, std::move(*text));
+        if (wParam == pasteNumber) {
+            std::unique_lock<std::mutex> taking(pasteRead->lock);
+            std::u16string text = std::move(pasteRead->text);
+            taking.unlock();
+            answerPaste(form::ClipboardAnswer::Done, std::move(text));
+        }
         return true;
     }
     if (message == WM_TIMER && wParam == kPasteTimer) {
@@ -146,6 +185,7 @@ void Win32Desktop::answerPaste(form::ClipboardAnswer answer, std::u16string text
 {
     KillTimer(window, kPasteTimer);
     ++pasteNumber;
+    pasteRead.reset();
     if (const form::PasteAnswer pending = std::exchange(pendingPaste, nullptr))
         pending(answer, std::move(text));
 }
@@ -156,9 +196,17 @@ void Win32Desktop::showMessage(HWND owner, std::u16string_view title, std::u16st
                 MB_OK | (icon == form::MessageIcon::Critical ? MB_ICONSTOP : MB_ICONINFORMATION));
 }
 
+// shell32 and COM are loaded on the first click of the link, not at start-up; the shell wants COM
+// (apartment-threaded) on the thread that calls it.
 bool Win32Desktop::openWebAddress(std::u16string_view address)
 {
+    static const auto initialise = win32::systemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    static const auto execute = win32::systemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!comReady && initialise)
+        comReady = SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    if (!execute)
+        return false;
     // Windows reports success as any value above 32.
-    const auto result = ShellExecuteW(window, nullptr, wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const auto result = execute(window, nullptr, wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

@@ -5,11 +5,14 @@
 #include <memory>
 
 // The desktop the form works on, through Windows: the local clock and time zone, the clipboard, the
-// default browser and message boxes. Answers to a paste come to the window as messages.
+// default browser and message boxes. The clipboard is waited for away from the window's thread; its answers
+// come to the window as messages.
 class Win32Desktop final : public WindowDesktop {
 public:
-    // The message a finished clipboard read posts to the window; its deadline is the window's timer kPasteTimer.
-    static constexpr UINT kPasteRead = WM_APP + 1;
+    // The messages a finished clipboard copy or read posts to the window; a paste's deadline is the window's
+    // timer kPasteTimer.
+    static constexpr UINT kCopyDone = WM_APP + 1;
+    static constexpr UINT kPasteRead = WM_APP + 2;
     static constexpr UINT_PTR kPasteTimer = 2;
 
     Win32Desktop();
@@ -25,11 +28,20 @@ public:
     void requestPaste(form::PasteAnswer answer) override;
     bool openWebAddress(std::u16string_view address) override;
 
+    // What a clipboard read brought, shared with the thread that reads: whichever lets go last frees it, so a
+    // text that arrives after its deadline, or after the window is gone, is never lost memory.
+    struct PasteRead;
+
 private:
     void answerPaste(form::ClipboardAnswer answer, std::u16string text);
 
     HWND window = nullptr;
+    form::CopyAnswer pendingCopy;
     form::PasteAnswer pendingPaste;
-    // Each read is numbered, so an answer that comes after its deadline is known and dropped.
+    std::shared_ptr<PasteRead> pasteRead;
+    // Each copy and read is numbered, so an answer that comes after its deadline, or to an earlier request, is
+    // known and dropped.
+    WPARAM copyNumber = 0;
     WPARAM pasteNumber = 0;
+    bool comReady = false;
 };

@@ -55,6 +55,8 @@ window_manager_ready() {
 }
 
 start_desktop() {
+    # A window manager that starts before the X server answers gives up at once.
+    wait_for "the X server" xdpyinfo
     openbox >"$scratch/openbox.log" 2>&1 &
     started_pids+=($!)
     wait_for "the window manager" window_manager_ready

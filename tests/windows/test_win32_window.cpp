@@ -2,13 +2,19 @@
 // its layout at 96 dpi against the design. Prints each failure and "N passed, N failed".
 #include "converter_window.h"
 #include "form_cases.h"
+#include "look.h"
 #include "wide_text.h"
+#include "win32_desktop.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -60,16 +66,28 @@ std::u16string windowText(HWND window)
     return text;
 }
 
-// Handles what the actions left in the queue; the status clock's real timer is left out, the cases tick it.
-void settle()
+// Handles what the actions left in the queue as the program's own loop does; the status clock's real timer is
+// left out, the cases tick it.
+void settle(const win32::ConverterWindow* window)
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_TIMER && message.wParam == win32::ConverterWindow::kTickTimer)
             continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        window ? window->dispatch(message) : void(DispatchMessageW(&message));
     }
+}
+
+// Handles messages for up to the time, until the condition holds; whether it did.
+template <class Condition>
+bool settleUntil(const win32::ConverterWindow* window, Condition done, DWORD milliseconds = 3000)
+{
+    const DWORD until = GetTickCount() + milliseconds;
+    while (!done() && GetTickCount() < until) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        settle(window);
+    }
+    return done();
 }
 
 // Drives the window through its controls with the messages a user's keys and clicks send.
@@ -80,12 +98,12 @@ public:
         fake = std::make_unique<FakeWindowDesktop>(desktop);
         window = std::make_unique<win32::ConverterWindow>(*fake);
         window->show(SW_SHOWNORMAL);
-        settle();
+        settle(window.get());
     }
     void close() override
     {
         window.reset();
-        settle();
+        settle(window.get());
     }
     void type(Control field, std::u16string_view text) override
     {
@@ -96,7 +114,7 @@ public:
     {
         SendMessageW(box(field), EM_SETSEL, 0, -1);
         SendMessageW(box(field), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide(text).c_str()));
-        settle();
+        settle(window.get());
     }
     void typeMore(Control field, std::u16string_view text) override
     {
@@ -104,7 +122,7 @@ public:
         SendMessageW(box(field), EM_SETSEL, end, end);
         for (char16_t character : text)
             SendMessageW(box(field), WM_CHAR, character, 0);
-        settle();
+        settle(window.get());
     }
     void eraseLast(Control field) override { typeMore(field, u"\b"); }
     void click(Control control) override
@@ -118,23 +136,20 @@ public:
         } else {
             SendMessageW(target, BM_CLICK, 0, 0);
         }
-        settle();
+        settle(window.get());
     }
     void tick() override
     {
         SendMessageW(window->handle(), WM_TIMER, win32::ConverterWindow::kTickTimer, 0);
-        settle();
+        settle(window.get());
     }
     void setMinimized(bool minimized) override
     {
         ShowWindow(window->handle(), minimized ? SW_MINIMIZE : SW_RESTORE);
         // The window manager answers a minimize or restore on its own time, and Wine passes its answer on as
         // one more change of state: it must come before the next step, not after it.
-        const DWORD until = GetTickCount() + 500;
-        while (GetTickCount() < until) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, until - GetTickCount(), QS_ALLINPUT);
-            settle();
-        }
+        settleUntil(
+            window.get(), [] { return false; }, 500);
     }
     void blankPanel(StatusPanel panel) override
     {
@@ -181,28 +196,27 @@ Control controlNamed(std::string_view name)
     return Control::None;
 }
 
-// The window against the design at the screen's dpi (twips times dpi over 1440; 96 dpi makes 15 twips a
-// pixel): every control's place, size and caption, every caption uncut, the client area, and the keyboard
-// order from the first focus.
-std::vector<std::string> layoutFailures()
+std::string nameOf(HWND control)
+{
+    const auto which = static_cast<Control>(GetDlgCtrlID(control) - win32::ConverterWindow::idOf(Control::Window));
+    return which > Control::None && which <= Control::StatusBar ? std::string(form::layoutOf(which).name) : "?";
+}
+
+// Every control's place, size, caption and font against the design at the dpi (twips times dpi over 1440;
+// 96 dpi makes 15 twips a pixel), every caption uncut.
+std::vector<std::string> placeFailures(HWND window, int dpi)
 {
     std::vector<std::string> failures;
-    FakeDesktop desktop;
-    FakeWindowDesktop windowDesktop(desktop);
-    win32::ConverterWindow window(windowDesktop);
-    window.show(SW_SHOWNORMAL);
-    settle();
-    const auto dpi = static_cast<int>(GetDpiForWindow(window.handle()));
     const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
     RECT client;
-    GetClientRect(window.handle(), &client);
+    GetClientRect(window, &client);
     if (client.right != pixels(6870) || client.bottom != pixels(5820))
         failures.push_back("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
     for (const Placement& designed : kPlacements) {
-        HWND control = child(window.handle(), controlNamed(designed.name));
+        HWND control = child(window, controlNamed(designed.name));
         RECT place;
         GetWindowRect(control, &place);
-        MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&place), 2);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
         int left = designed.left, top = designed.top;
         for (const Placement& frame : kPlacements) {
             if (std::string_view(frame.name) == designed.container) {
@@ -221,6 +235,14 @@ std::vector<std::string> layoutFailures()
         if (kind != form::ControlKind::StatusBar && kind != form::ControlKind::Picture
             && utf8(caption) != designed.caption)
             failures.push_back(std::string(designed.name) + " reads '" + utf8(caption) + "'");
+        // Labels and the link in 12 points, everything else in 8.
+        const std::string_view name = designed.name;
+        const int points = name.ends_with("Caption") || name == "webLink" ? 12 : 8;
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        LOGFONTW logical{};
+        GetObjectW(font, sizeof(logical), &logical);
+        if (kind != form::ControlKind::Picture && logical.lfHeight != -MulDiv(points, dpi, 72))
+            failures.push_back(std::string(designed.name) + "'s font is " + std::to_string(logical.lfHeight) + " high");
         // Room the control itself needs beside its caption: a button's edges, an option's circle, a frame's
         // corners.
         const int margin = kind == form::ControlKind::Button ? 6
@@ -228,7 +250,7 @@ std::vector<std::string> layoutFailures()
             : kind == form::ControlKind::Frame               ? 16
                                                              : 0;
         HDC dc = GetDC(control);
-        const auto old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        const auto old = SelectObject(dc, font);
         SIZE extent{};
         GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(caption.c_str()), static_cast<int>(caption.size()),
                               &extent);
@@ -237,21 +259,298 @@ std::vector<std::string> layoutFailures()
         if (extent.cx + margin > place.right - place.left)
             failures.push_back(std::string(designed.name) + "'s caption is cut: " + std::to_string(extent.cx) + " px");
     }
-    std::string stops;
-    HWND focus = GetFocus();
-    for (int i = 0; i < 15 && focus; ++i) {
-        stops += std::string(form::layoutOf(static_cast<Control>(GetDlgCtrlID(focus)
-                                                                 - win32::ConverterWindow::idOf(Control::Window)))
-                                 .name)
-            + " ";
-        focus = GetNextDlgTabItem(window.handle(), focus, FALSE);
+    // The logo at its natural size for the dpi.
+    ICONINFO logo{};
+    BITMAP picture{};
+    if (GetIconInfo(reinterpret_cast<HICON>(SendMessageW(child(window, Control::Logo), STM_GETICON, 0, 0)), &logo)) {
+        GetObjectW(logo.hbmColor, sizeof(picture), &picture);
+        DeleteObject(logo.hbmColor);
+        DeleteObject(logo.hbmMask);
     }
+    if (picture.bmWidth != MulDiv(32, dpi, 96))
+        failures.push_back("the logo is " + std::to_string(picture.bmWidth) + " pixels wide");
+    return failures;
+}
+
+std::string firstOf(const std::vector<std::string>& failures)
+{
+    return failures.empty() ? std::string() : failures.front();
+}
+
+// The window against the design at the screen's dpi, its hints on the fields, and the keyboard order from the
+// first focus, read from the dialog manager and walked with the Tab key.
+std::string layoutFailure()
+{
+    FakeDesktop desktop;
+    FakeWindowDesktop windowDesktop(desktop);
+    win32::ConverterWindow window(windowDesktop);
+    window.show(SW_SHOWNORMAL);
+    settle(&window);
+    if (auto failure = firstOf(placeFailures(window.handle(), static_cast<int>(GetDpiForWindow(window.handle()))));
+        !failure.empty())
+        return failure;
+
+    HWND tooltip = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND found, LPARAM result) {
+            wchar_t name[64] = {};
+            GetClassNameW(found, name, 64);
+            if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
+                *reinterpret_cast<HWND*>(result) = found;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    std::string hinted;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    for (UINT i = 0; SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)); ++i)
+        hinted += nameOf(reinterpret_cast<HWND>(tool.uId)) + " ";
+    if (hinted != "tacticalInput timeInput dateInput ")
+        return "hints on: " + hinted;
+
     const std::string wantedStops = "toTacticalButton tacticalResult dateInput timeInput nowButton logo "
                                     "germanMonthsOption tacticalInput timeResult dateResult toNormalButton "
                                     "clearToTacticalButton clearToNormalButton pasteButton toTacticalButton ";
+    std::string stops, pressed;
+    HWND focus = GetFocus();
+    for (int i = 0; i < 15 && focus; ++i) {
+        stops += nameOf(focus) + " ";
+        pressed += nameOf(GetFocus()) + " ";
+        focus = GetNextDlgTabItem(window.handle(), focus, FALSE);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        PostMessageW(GetFocus(), WM_KEYUP, VK_TAB, 0);
+        settle(&window);
+    }
     if (stops != wantedStops)
-        failures.push_back("tab stops: " + stops);
+        return "tab stops: " + stops;
+    return pressed == wantedStops ? std::string() : "Tab moves through: " + pressed;
+}
+
+// Moved to a monitor of 144 dpi and back, as Windows tells the window: every place, font and caption matches
+// the dpi at each step; every replaced font and icon is freed, and none in use.
+std::string dpiChangeFailure()
+{
+    FakeDesktop desktop;
+    FakeWindowDesktop windowDesktop(desktop);
+    win32::ConverterWindow window(windowDesktop);
+    window.show(SW_SHOWNORMAL);
+    settle(&window);
+    const auto inUse = [&] {
+        std::vector<HGDIOBJ> fonts;
+        for (const form::ControlLayout& row : form::kControls) {
+            // The logo shows no text.
+            if (row.control != Control::Logo)
+                fonts.push_back(
+                    reinterpret_cast<HGDIOBJ>(SendMessageW(child(window.handle(), row.control), WM_GETFONT, 0, 0)));
+        }
+        return std::pair{
+            fonts, reinterpret_cast<HICON>(SendMessageW(child(window.handle(), Control::Logo), STM_GETICON, 0, 0))};
+    };
+    for (int dpi : {144, 96}) {
+        const auto [oldFonts, oldIcon] = inUse();
+        RECT frame, client;
+        GetWindowRect(window.handle(), &frame);
+        GetClientRect(window.handle(), &client);
+        // Windows suggests the frame around the client area at the new dpi.
+        const RECT suggested{frame.left, frame.top, frame.right + MulDiv(6870, dpi, 1440) - client.right,
+                             frame.bottom + MulDiv(5820, dpi, 1440) - client.bottom};
+        SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        settle(&window);
+        if (auto failure = firstOf(placeFailures(window.handle(), dpi)); !failure.empty())
+            return "at " + std::to_string(dpi) + " dpi: " + failure;
+        const auto [fonts, icon] = inUse();
+        ICONINFO info{};
+        for (HGDIOBJ font : fonts) {
+            if (GetObjectType(font) != OBJ_FONT)
+                return "a control holds a deleted font at " + std::to_string(dpi) + " dpi";
+        }
+        for (HGDIOBJ font : oldFonts) {
+            if (GetObjectType(font) != 0)
+                return "a replaced font is still alive at " + std::to_string(dpi) + " dpi";
+        }
+        if (!GetIconInfo(icon, &info))
+            return "the logo shows a destroyed icon at " + std::to_string(dpi) + " dpi";
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        if (GetIconInfo(oldIcon, &info))
+            return "the replaced logo is still alive at " + std::to_string(dpi) + " dpi";
+    }
+    return {};
+}
+
+// Every control tells assistive technology its designed name and role, the link its description too.
+std::string accessibilityFailure()
+{
+    FakeDesktop desktop;
+    FakeWindowDesktop windowDesktop(desktop);
+    win32::ConverterWindow window(windowDesktop);
+    const std::pair<std::string_view, long> roles[] = {{"push button", ROLE_SYSTEM_PUSHBUTTON},
+                                                       {"radio button", ROLE_SYSTEM_RADIOBUTTON},
+                                                       {"editable text", ROLE_SYSTEM_TEXT},
+                                                       {"read-only text", ROLE_SYSTEM_TEXT},
+                                                       {"static text", ROLE_SYSTEM_STATICTEXT},
+                                                       {"grouping", ROLE_SYSTEM_GROUPING},
+                                                       {"link", ROLE_SYSTEM_LINK},
+                                                       {"graphic", ROLE_SYSTEM_GRAPHIC},
+                                                       {"status bar", ROLE_SYSTEM_STATUSBAR}};
+    const auto said = [](BSTR text) {
+        const std::string utf8Text = text ? utf8(reinterpret_cast<const char16_t*>(text)) : "(nothing)";
+        SysFreeString(text);
+        return utf8Text;
+    };
+    std::string failures;
+    for (const Placement& designed : kPlacements) {
+        IAccessible* accessible = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(child(window.handle(), controlNamed(designed.name)), OBJID_CLIENT,
+                                              __uuidof(IAccessible), reinterpret_cast<void**>(&accessible))))
+            return std::string(designed.name) + " has no accessible object";
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr, description = nullptr;
+        VARIANT role{};
+        accessible->get_accName(self, &name);
+        accessible->get_accRole(self, &role);
+        accessible->get_accDescription(self, &description);
+        accessible->Release();
+        const std::string spoken = said(name), described = said(description);
+        long wanted = 0;
+        for (const auto& [roleName, value] : roles)
+            wanted = roleName == designed.role ? value : wanted;
+        if (spoken != designed.accessibleName || role.lVal != wanted)
+            failures += std::string(designed.name) + " is '" + spoken + "', role " + std::to_string(role.lVal) + "; ";
+        if (designed.name == std::string_view("webLink") && described != kDesignedLinkDescription)
+            failures += "the link's description is '" + described + "'; ";
+    }
     return failures;
+}
+
+// The lit link against the face of a dark and of a high-contrast colour scheme.
+std::string linkContrastFailure()
+{
+    FakeDesktop desktop;
+    FakeWindowDesktop windowDesktop(desktop);
+    win32::ConverterWindow window(windowDesktop);
+    HWND link = child(window.handle(), Control::WebLink);
+    SendMessageW(window.handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const int elements[] = {COLOR_BTNFACE, COLOR_WINDOWTEXT};
+    const COLORREF before[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)};
+    std::string failures;
+    for (const auto& [scheme, colours] :
+         {std::pair{"dark", std::array<COLORREF, 2>{RGB(32, 32, 32), RGB(255, 255, 255)}},
+          {"high contrast", {RGB(0, 0, 0), RGB(255, 255, 255)}},
+          {"high contrast white", {RGB(255, 255, 255), RGB(0, 0, 0)}}}) {
+        SetSysColors(2, elements, colours.data());
+        settle(&window);
+        HDC dc = GetDC(link);
+        SendMessageW(window.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(link));
+        const COLORREF lit = GetTextColor(dc);
+        ReleaseDC(link, dc);
+        const auto colour = [](COLORREF c) { return form::Colour{GetRValue(c), GetGValue(c), GetBValue(c)}; };
+        if (const double ratio = form::contrastRatio(colour(lit), colour(colours[0])); ratio < 4.5)
+            failures += std::string(scheme) + ": " + std::to_string(ratio) + "; ";
+    }
+    SetSysColors(2, elements, before);
+    return failures;
+}
+
+// A thread that holds the clipboard as a frozen program would: open, or owned with a text it never renders.
+class ClipboardHolder {
+public:
+    explicit ClipboardHolder(bool open)
+        : release(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          holds(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          thread([this, open] {
+              HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+              OpenClipboard(owner);
+              if (!open) {
+                  EmptyClipboard();
+                  SetClipboardData(CF_UNICODETEXT, nullptr);
+                  CloseClipboard();
+              }
+              SetEvent(holds);
+              WaitForSingleObject(release, INFINITE);
+              if (open)
+                  CloseClipboard();
+              DestroyWindow(owner);
+          })
+    {
+        WaitForSingleObject(holds, INFINITE);
+    }
+    ~ClipboardHolder()
+    {
+        SetEvent(release);
+        thread.join();
+        CloseHandle(release);
+        CloseHandle(holds);
+    }
+
+private:
+    HANDLE release, holds;
+    std::thread thread;
+};
+
+// The Windows desktop itself: a copy that owns the clipboard, a copy and a paste that another program keeps
+// waiting, within the deadline, and a browser that takes no address.
+std::string desktopFailure()
+{
+    Win32Desktop desktop;
+    win32::ConverterWindow window(desktop);
+    std::optional<form::ClipboardAnswer> copied;
+    desktop.copy(u"141638okt09", [&](form::ClipboardAnswer answer) { copied = answer; });
+    if (!settleUntil(&window, [&] { return copied.has_value(); }) || *copied != form::ClipboardAnswer::Done)
+        return "the copy was not done";
+    if (GetClipboardOwner() != window.handle())
+        return "the copy left the clipboard to another owner";
+    std::optional<std::pair<form::ClipboardAnswer, std::u16string>> pasted;
+    const auto paste = [&] {
+        pasted.reset();
+        desktop.requestPaste([&](form::ClipboardAnswer answer, std::u16string text) { pasted = {answer, text}; });
+        const DWORD start = GetTickCount();
+        return settleUntil(&window, [&] { return pasted.has_value(); }) ? GetTickCount() - start : 9999;
+    };
+    paste();
+    if (pasted != std::pair{form::ClipboardAnswer::Done, std::u16string(u"141638okt09")})
+        return "the copy did not come back in a paste";
+    {
+        ClipboardHolder frozen(false);
+        if (const DWORD waited = paste(); waited > 1300 || !pasted || pasted->first != form::ClipboardAnswer::Silent)
+            return "a paste from a frozen owner answered after " + std::to_string(waited) + " ms";
+    }
+    {
+        ClipboardHolder held(true);
+        copied.reset();
+        desktop.copy(u"141638okt09", [&](form::ClipboardAnswer answer) { copied = answer; });
+        if (!settleUntil(&window, [&] { return copied.has_value(); }) || *copied != form::ClipboardAnswer::Silent)
+            return "a copy into a clipboard held open was not reported";
+    }
+    if (desktop.openWebAddress(u"taktzeit-unbekannt:nichts"))
+        return "an address no program takes was reported as opened";
+    return {};
+}
+
+// A control that Windows refuses to make ends the window with Windows' reason, and leaves no window behind.
+std::string creationFailure()
+{
+    FakeDesktop desktop;
+    FakeWindowDesktop windowDesktop(desktop);
+    static int made = 0;
+    made = 0;
+    HHOOK refuseThird = SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            return code == HCBT_CREATEWND && ++made == 3 ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    std::string failure = "the window was made";
+    try {
+        win32::ConverterWindow window(windowDesktop);
+    } catch (const std::system_error&) {
+        failure = FindWindowW(L"taktzeit", nullptr) ? "a window was left behind" : "";
+    }
+    UnhookWindowsHookEx(refuseThird);
+    return failure;
 }
 
 }  // namespace
@@ -260,6 +559,7 @@ int main()
 {
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&commonControls);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int passed = 0, failed = 0;
     const auto report = [&](const std::string& name, const std::string& failure) {
         if (failure.empty()) {
@@ -275,11 +575,15 @@ int main()
         Win32Driver driver;
         report(formCase.name, runCase(formCase, driver));
     }
-    const auto layout = layoutFailures();
     std::printf("at %u dpi\n", GetDpiForSystem());
-    report("layout", layout.empty() ? std::string() : layout.front());
-    for (std::size_t i = 1; i < layout.size(); ++i)
-        std::printf("      %s\n", layout[i].c_str());
+    report("layout, hints and keyboard order", layoutFailure());
+    report("names and roles", accessibilityFailure());
+    if (GetDpiForSystem() == 96) {
+        report("moved to 144 dpi and back", dpiChangeFailure());
+        report("the lit link on dark and high-contrast colours", linkContrastFailure());
+        report("the desktop's clipboard and browser", desktopFailure());
+        report("a window that cannot be made", creationFailure());
+    }
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

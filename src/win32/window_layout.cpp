@@ -1,0 +1,226 @@
+// The Windows window's controls, made from the form's table, and their places and fonts at the dpi of the
+// monitor the window is on.
+#include "accessible.h"
+#include "converter_window.h"
+#include "look.h"
+#include "wide_text.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <system_error>
+#include <vector>
+
+using form::Control;
+using form::ControlKind;
+
+namespace win32 {
+namespace {
+
+// Whether Windows gives the face itself when asked for it, not a substitute.
+bool fontInstalled(const wchar_t* face)
+{
+    const OwnedFont font(CreateFontW(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font.get());
+    wchar_t given[LF_FACESIZE] = {};
+    GetTextFaceW(screen, LF_FACESIZE, given);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return lstrcmpiW(given, face) == 0;
+}
+
+// Windows' TrueType successor of "MS Sans Serif"; where it is missing (as under Wine), a face of the same
+// widths, and Tahoma last. Never the bitmap face, which does not scale.
+const wchar_t* dialogFace()
+{
+    static const wchar_t* const face = [] {
+        for (const wchar_t* candidate : {L"Microsoft Sans Serif", L"Arial", L"Liberation Sans"}) {
+            if (fontInstalled(candidate))
+                return candidate;
+        }
+        return L"Tahoma";
+    }();
+    return face;
+}
+
+OwnedFont makeFont(int points, UINT dpi, bool underline)
+{
+    return OwnedFont(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, underline,
+                                 FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, dialogFace()));
+}
+
+const wchar_t* classOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Frame:
+    case ControlKind::Button:
+    case ControlKind::Option: return L"BUTTON";
+    case ControlKind::TextBox: return L"EDIT";
+    case ControlKind::StatusBar: return STATUSCLASSNAMEW;
+    case ControlKind::Label:
+    case ControlKind::Link:
+    case ControlKind::Picture: return L"STATIC";
+    }
+    return L"STATIC";
+}
+
+DWORD styleOf(const form::ControlLayout& row)
+{
+    // Siblings never paint over one another: a frame stays behind the controls drawn on it.
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    if (row.settings & form::kDisabled)
+        style |= WS_DISABLED;
+    switch (row.kind) {
+    case ControlKind::Frame: return style | BS_GROUPBOX;
+    case ControlKind::Button: return style | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON;
+    case ControlKind::Option:
+        return style | BS_AUTORADIOBUTTON | (row.control == form::kMonthOptions.front() ? WS_GROUP : 0)
+            | (row.settings & form::kSelected ? WS_TABSTOP : 0);
+    case ControlKind::TextBox:
+        return style | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL | (row.settings & form::kReadOnly ? ES_READONLY : 0);
+    case ControlKind::Label: return style | SS_LEFT;
+    case ControlKind::Link: return style | SS_CENTER | SS_NOTIFY;
+    case ControlKind::Picture: return style | WS_TABSTOP | WS_GROUP | SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE;
+    case ControlKind::StatusBar: return style | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+    }
+    return style;
+}
+
+// Child windows are created bottom-most, and the dialog manager tabs down the stacking order: the keyboard
+// order first, each field just after the label that names it (so screen readers take its name from the
+// label), then the other controls, and the frames at the bottom, behind what is drawn on them.
+std::vector<const form::ControlLayout*> creationOrder()
+{
+    std::vector<const form::ControlLayout*> order;
+    const auto added = [&](const form::ControlLayout& row) {
+        return std::find(order.begin(), order.end(), &row) != order.end();
+    };
+    for (Control control : form::kTabOrder) {
+        for (const form::ControlLayout& row : form::kControls) {
+            if (row.labelled == control)
+                order.push_back(&row);
+        }
+        order.push_back(&form::layoutOf(control));
+    }
+    for (bool frames : {false, true}) {
+        for (const form::ControlLayout& row : form::kControls) {
+            if (!added(row) && (row.kind == ControlKind::Frame) == frames)
+                order.push_back(&row);
+        }
+    }
+    return order;
+}
+
+[[noreturn]] void creationFailed(const char* what)
+{
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
+
+}  // namespace
+
+void ConverterWindow::createControls()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const form::ControlLayout* row : creationOrder()) {
+        HWND child = CreateWindowExW(
+            row->kind == ControlKind::TextBox || row->kind == ControlKind::Picture ? WS_EX_CLIENTEDGE : 0,
+            classOf(row->kind), wide(row->caption).c_str(), styleOf(*row), 0, 0, 0, 0, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(row->control))), instance, nullptr);
+        if (!child || !makeAccessible(child, *row))
+            creationFailed(row->name.data());
+        controls.at(static_cast<std::size_t>(row->control)) = child;
+    }
+    HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
+    if (!tooltip)
+        creationFailed("tooltip");
+    for (const form::ControlLayout& row : form::kControls) {
+        if (row.hint.empty())
+            continue;
+        std::wstring hint = wide(row.hint);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window;
+        tool.uId = reinterpret_cast<UINT_PTR>(control(row.control));
+        tool.lpszText = hint.data();
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(control(form::kMonthOptions.front()), BM_SETCHECK, BST_CHECKED, 0);
+    applyDpi(GetDpiForWindow(window));
+
+    RECT frame{0, 0, scaled(form::kClientWidth), scaled(form::kClientHeight)};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int ConverterWindow::scaled(int twips) const
+{
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+// Fonts, logo, places and sizes for the monitor's dpi: at creation and when it changes. Every control gets its
+// new font, and the logo its new icon, before the old one is let go.
+void ConverterWindow::applyDpi(UINT newDpi)
+{
+    dpi = newDpi;
+    OwnedFont standard = makeFont(form::kStandardFontPoints, dpi, false);
+    OwnedFont label = makeFont(form::kLabelFontPoints, dpi, false);
+    OwnedFont litLink = makeFont(form::kLabelFontPoints, dpi, true);
+    for (const form::ControlLayout& row : form::kControls) {
+        HFONT font = row.kind == ControlKind::Link && linkLit ? litLink.get()
+            : form::takesLabelFont(row.kind)                  ? label.get()
+                                                              : standard.get();
+        SendMessageW(control(row.control), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    const int iconSize = MulDiv(form::kLogoPixels, static_cast<int>(dpi), 96);
+    OwnedIcon icon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, iconSize, iconSize, 0)));
+    SendMessageW(control(Control::Logo), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    standardFont = std::move(standard);
+    labelFont = std::move(label);
+    litLinkFont = std::move(litLink);
+    logo = std::move(icon);
+    placeControls();
+}
+
+void ConverterWindow::placeControls()
+{
+    for (const form::ControlLayout& row : form::kControls) {
+        int left = row.place.left;
+        int top = row.place.top;
+        if (row.container != Control::Window) {
+            left += form::layoutOf(row.container).place.left;
+            top += form::layoutOf(row.container).place.top;
+        }
+        SetWindowPos(control(row.control), nullptr, scaled(left), scaled(top), scaled(row.place.width),
+                     scaled(row.place.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    std::array<int, form::kStatusPanels.size()> edges{};
+    for (std::size_t i = 0; i < edges.size(); ++i)
+        edges[i] = scaled(form::kStatusPanelWidth * static_cast<int>(i + 1));
+    SendMessageW(control(Control::StatusBar), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void ConverterWindow::show(int showCommand)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(window, nullptr, work.left + (work.right - work.left - (bounds.right - bounds.left)) / 2,
+                 work.top + (work.bottom - work.top - (bounds.bottom - bounds.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(window, showCommand);
+    SetFocus(control(form::kFirstFocus));
+}
+
+}  // namespace win32
