@@ -1,6 +1,7 @@
 #!/bin/bash
 # The Windows program: the size of taktzeit.exe, and its start-up under Wine to the first painted pixel of
-# its window beside a bare Win32 window built the same way, alternated; run on Xvfb by bench/run.sh.
+# its window beside a bare Win32 window built the same way and a bare window with the same controls,
+# alternated; run on Xvfb by bench/run.sh.
 # Usage: bench/windows.sh WINDOWS_BUILD PROBE RUNS
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,17 +19,21 @@ median() {
     sed -n "s/.*$1=\([0-9.]*\).*/\1/p" | sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'
 }
 echo "taktzeit.exe: $(stat -c %s "$build/taktzeit.exe") bytes; bare window: $(stat -c %s "$build/bench/windows/bare_window.exe") bytes"
-out_t=$(mktemp) out_b=$(mktemp)
+out_t=$(mktemp) out_b=$(mktemp) out_c=$(mktemp)
+controls=$build/bench/windows/bare_controls.exe
 # The first start of each warms Wine's caches and is not counted; the wineserver stays between runs, as on
 # a desktop where Wine already runs.
 "$probe" startup 0.5 "$(command -v wine)" "$build/taktzeit.exe" >/dev/null
 "$probe" startup 0.5 "$(command -v wine)" "$build/bench/windows/bare_window.exe" >/dev/null
+"$probe" startup 0.5 "$(command -v wine)" "$controls" >/dev/null
 for _ in $(seq "$runs"); do
     "$probe" startup 0.5 "$(command -v wine)" "$build/taktzeit.exe" >>"$out_t"
     "$probe" startup 0.5 "$(command -v wine)" "$build/bench/windows/bare_window.exe" >>"$out_b"
+    "$probe" startup 0.5 "$(command -v wine)" "$controls" >>"$out_c"
 done
-echo "taktzeit.exe  start-up ms: $(summary startup_ms <"$out_t")"
-echo "bare window   start-up ms: $(summary startup_ms <"$out_b")"
-awk -v a="$(median startup_ms <"$out_t")" -v b="$(median startup_ms <"$out_b")" \
-    'BEGIN {printf "ratio taktzeit.exe / bare: start-up %.2f\n", a / b}'
-rm -f "$out_t" "$out_b"
+echo "taktzeit.exe   start-up ms: $(summary startup_ms <"$out_t")"
+echo "bare window    start-up ms: $(summary startup_ms <"$out_b")"
+echo "same controls  start-up ms: $(summary startup_ms <"$out_c")"
+awk -v a="$(median startup_ms <"$out_t")" -v b="$(median startup_ms <"$out_b")" -v c="$(median startup_ms <"$out_c")" \
+    'BEGIN {printf "ratio taktzeit.exe / bare: start-up %.2f; / same controls: %.2f\n", a / b, a / c}'
+rm -f "$out_t" "$out_b" "$out_c"

@@ -114,10 +114,12 @@ LRESULT ConverterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_COMMAND: command(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_TIMER:
+        KillTimer(window, wParam);
         if (wParam == kTickTimer) {
-            KillTimer(window, kTickTimer);
             nextTick = std::chrono::milliseconds(-1);
             form.tick();
+        } else if (wParam == kHintsTimer) {
+            addHints();
         }
         return 0;
     case WM_SIZE:

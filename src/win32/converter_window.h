@@ -14,8 +14,9 @@ namespace win32 {
 // standard controls, that forwards every event to it and carries out what it asks.
 class ConverterWindow final : private form::View {
 public:
-    // The timer of the status clock.
+    // The timer of the status clock, and the one that adds the fields' hints after the first paint.
     static constexpr UINT_PTR kTickTimer = 1;
+    static constexpr UINT_PTR kHintsTimer = 3;
     // The id of a control's child window.
     static int idOf(form::Control control);
 
@@ -37,9 +38,13 @@ private:
 
     // window_layout.cpp: the controls, their places and fonts at the monitor's dpi.
     void createControls();
+    void addHints();
     void applyDpi(UINT newDpi);
-    void placeControls();
+    void makeFontsAndLogo();
+    void showLogoAndPanels();
     int scaled(int twips) const;
+    RECT placeOf(const form::ControlLayout& row) const;
+    HFONT fontOf(form::ControlKind kind) const;
 
     HWND control(form::Control control) const;
     form::Control controlOf(HWND child) const;

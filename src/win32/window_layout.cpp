@@ -121,24 +121,43 @@ std::vector<const form::ControlLayout*> creationOrder()
 
 }  // namespace
 
+// Each control is made in its place with its font, so that nothing is moved or measured twice before the
+// first paint.
 void ConverterWindow::createControls()
 {
+    dpi = GetDpiForWindow(window);
+    makeFontsAndLogo();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const form::ControlLayout* row : creationOrder()) {
+        const RECT place = placeOf(*row);
         HWND child = CreateWindowExW(
             row->kind == ControlKind::TextBox || row->kind == ControlKind::Picture ? WS_EX_CLIENTEDGE : 0,
-            classOf(row->kind), wide(row->caption).c_str(), styleOf(*row), 0, 0, 0, 0, window,
+            classOf(row->kind), wide(row->caption).c_str(), styleOf(*row), place.left, place.top,
+            place.right - place.left, place.bottom - place.top, window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(row->control))), instance, nullptr);
         if (!child || !makeAccessible(child, *row))
             creationFailed(row->name.data());
         controls.at(static_cast<std::size_t>(row->control)) = child;
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(row->kind)), FALSE);
     }
+    SendMessageW(control(form::kMonthOptions.front()), BM_SETCHECK, BST_CHECKED, 0);
+    showLogoAndPanels();
+
+    RECT frame{0, 0, scaled(form::kClientWidth), scaled(form::kClientHeight)};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The hints of the fields show only under a resting pointer: they are added once the window has been painted.
+void ConverterWindow::addHints()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
     HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
-    if (!tooltip)
-        creationFailed("tooltip");
     for (const form::ControlLayout& row : form::kControls) {
-        if (row.hint.empty())
+        if (row.hint.empty() || !tooltip)
             continue;
         std::wstring hint = wide(row.hint);
         TTTOOLINFOW tool{};
@@ -149,14 +168,6 @@ void ConverterWindow::createControls()
         tool.lpszText = hint.data();
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    SendMessageW(control(form::kMonthOptions.front()), BM_SETCHECK, BST_CHECKED, 0);
-    applyDpi(GetDpiForWindow(window));
-
-    RECT frame{0, 0, scaled(form::kClientWidth), scaled(form::kClientHeight)};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
-    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int ConverterWindow::scaled(int twips) const
@@ -164,47 +175,60 @@ int ConverterWindow::scaled(int twips) const
     return MulDiv(twips, static_cast<int>(dpi), 1440);
 }
 
-// Fonts, logo, places and sizes for the monitor's dpi: at creation and when it changes. Every control gets its
-// new font, and the logo its new icon, before the old one is let go.
-void ConverterWindow::applyDpi(UINT newDpi)
+RECT ConverterWindow::placeOf(const form::ControlLayout& row) const
 {
-    dpi = newDpi;
-    OwnedFont standard = makeFont(form::kStandardFontPoints, dpi, false);
-    OwnedFont label = makeFont(form::kLabelFontPoints, dpi, false);
-    OwnedFont litLink = makeFont(form::kLabelFontPoints, dpi, true);
-    for (const form::ControlLayout& row : form::kControls) {
-        HFONT font = row.kind == ControlKind::Link && linkLit ? litLink.get()
-            : form::takesLabelFont(row.kind)                  ? label.get()
-                                                              : standard.get();
-        SendMessageW(control(row.control), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    int left = row.place.left;
+    int top = row.place.top;
+    if (row.container != Control::Window) {
+        left += form::layoutOf(row.container).place.left;
+        top += form::layoutOf(row.container).place.top;
     }
-    const int iconSize = MulDiv(form::kLogoPixels, static_cast<int>(dpi), 96);
-    OwnedIcon icon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, iconSize, iconSize, 0)));
-    SendMessageW(control(Control::Logo), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
-    standardFont = std::move(standard);
-    labelFont = std::move(label);
-    litLinkFont = std::move(litLink);
-    logo = std::move(icon);
-    placeControls();
+    return RECT{scaled(left), scaled(top), scaled(left) + scaled(row.place.width),
+                scaled(top) + scaled(row.place.height)};
 }
 
-void ConverterWindow::placeControls()
+HFONT ConverterWindow::fontOf(ControlKind kind) const
 {
-    for (const form::ControlLayout& row : form::kControls) {
-        int left = row.place.left;
-        int top = row.place.top;
-        if (row.container != Control::Window) {
-            left += form::layoutOf(row.container).place.left;
-            top += form::layoutOf(row.container).place.top;
-        }
-        SetWindowPos(control(row.control), nullptr, scaled(left), scaled(top), scaled(row.place.width),
-                     scaled(row.place.height), SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    return kind == ControlKind::Link && linkLit ? litLinkFont.get()
+        : form::takesLabelFont(kind)            ? labelFont.get()
+                                                : standardFont.get();
+}
+
+void ConverterWindow::makeFontsAndLogo()
+{
+    standardFont = makeFont(form::kStandardFontPoints, dpi, false);
+    labelFont = makeFont(form::kLabelFontPoints, dpi, false);
+    litLinkFont = makeFont(form::kLabelFontPoints, dpi, true);
+    const int iconSize = MulDiv(form::kLogoPixels, static_cast<int>(dpi), 96);
+    logo.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, iconSize, iconSize, 0)));
+}
+
+void ConverterWindow::showLogoAndPanels()
+{
+    SendMessageW(control(Control::Logo), STM_SETICON, reinterpret_cast<WPARAM>(logo.get()), 0);
     std::array<int, form::kStatusPanels.size()> edges{};
     for (std::size_t i = 0; i < edges.size(); ++i)
         edges[i] = scaled(form::kStatusPanelWidth * static_cast<int>(i + 1));
     SendMessageW(control(Control::StatusBar), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+// On a monitor of another dpi: fonts, logo, places and sizes anew. The old fonts and logo are let go only once
+// every control holds the new ones.
+void ConverterWindow::applyDpi(UINT newDpi)
+{
+    dpi = newDpi;
+    const std::array old{std::move(standardFont), std::move(labelFont), std::move(litLinkFont)};
+    const OwnedIcon oldLogo = std::move(logo);
+    makeFontsAndLogo();
+    for (const form::ControlLayout& row : form::kControls) {
+        const RECT place = placeOf(row);
+        HWND child = control(row.control);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(row.kind)), FALSE);
+        SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    showLogoAndPanels();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -221,6 +245,8 @@ void ConverterWindow::show(int showCommand)
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(window, showCommand);
     SetFocus(control(form::kFirstFocus));
+    // A timer's message comes after the first paint.
+    SetTimer(window, kHintsTimer, 0, nullptr);
 }
 
 }  // namespace win32
