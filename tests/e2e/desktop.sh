@@ -38,12 +38,13 @@ fail() {
     exit 1
 }
 
-# Polls a command until it succeeds; the desktop answers asynchronously. A check that reads something anew
-# each time is given to eval in single quotes, so it is not expanded once when wait_for is called.
+# Polls a command until it succeeds, ten seconds unless tries says how many tenths; the desktop answers
+# asynchronously. A check that reads something anew each time is given to eval in single quotes, so it is
+# not expanded once when wait_for is called.
 wait_for() {
     local what=$1
     shift
-    for _ in $(seq 100); do
+    for _ in $(seq "${tries:-100}"); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -55,11 +56,12 @@ window_manager_ready() {
 }
 
 start_desktop() {
-    # A window manager that starts before the X server answers gives up at once.
+    # A window manager that starts before the X server answers gives up at once; on a loaded machine it
+    # takes longer than most answers.
     wait_for "the X server" xdpyinfo
     openbox >"$scratch/openbox.log" 2>&1 &
     started_pids+=($!)
-    wait_for "the window manager" window_manager_ready
+    tries=600 wait_for "the window manager" window_manager_ready
 }
 
 # Starts the program and sets WINDOW to its window, found by title. What it prints goes to program_log.

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real taktzeit.exe under Wine on a private X display with a window manager, driven as a Windows user
-# would: the window's place and size, both conversions, a date-time group in German local time, copy and
-# paste through the clipboard, a clipboard owner that never answers, the caption while minimized, closing
+# would: the window's place and size, the Tab key, both conversions, a date-time group in German local time,
+# copy and paste through the clipboard, a clipboard owner that never answers, a copy into a clipboard that
+# another program holds open, the caption while minimized, closing
 # it, and the installer installing it with a Start-menu shortcut and removing it again.
 # Usage: tests/windows/e2e.sh PROGRAM SILENT_OWNER MSI   (WINEPREFIX names the prefix, made on first use)
 set -euo pipefail
@@ -30,6 +31,12 @@ eval "$(xwininfo -id "$WINDOW" | sed -n 's/ *Absolute upper-left X: *\(.*\)/left
     && [ $((top - (1024 - 388) / 2)) -ge -2 ] && [ $((top - (1024 - 388) / 2)) -le 20 ] \
     || fail "client area at $left,$top on a 1280x1024 screen is not centred"
 echo "ok: window found by its title, client area 458x388 at $left,$top, centred"
+
+# The keyboard order from the first focus: "Umrechnen", the result, the date, the time.
+xdotool key --clearmodifiers Tab Tab Tab
+xdotool type --delay 20 "8:05"
+[ "$(field_text "${TIME_INPUT[@]}")" = "8:05" ] || fail "three presses of Tab did not reach the time"
+echo "ok: three presses of Tab from the first focus reach the time"
 
 convert_and_copy
 
@@ -67,6 +74,16 @@ wait_for "the message to close" eval '! message_box'
 kill "$owner_pid"
 [ "$(field_text "${TACTICAL_INPUT[@]}")" = "010900mar2010" ] || fail "the tactical input changed"
 echo "ok: an owner that never renders: the message after $waited ms, the clock ticking, the input kept"
+
+"${wine_run[@]}" "$silent_owner" open >"$scratch/holder.log" 2>&1 &
+holder_pid=$!
+started_pids+=("$holder_pid")
+wait_for "another program to hold the clipboard open" grep -q owner "$scratch/holder.log"
+click_at "${COPY_BUTTON[@]}"
+answer_message
+kill "$holder_pid"
+[ "$(field_text "${TACTICAL_RESULT[@]}")" = 141638okt09 ] || fail "the result changed"
+echo "ok: a copy while another program holds the clipboard open: the message, the result kept"
 
 minimize
 restore
