@@ -3,9 +3,10 @@
 # German Unicode string table, version 6.00, the German description and the logo as icon.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$(mktemp)
-trap 'rm -f "$out"' EXIT
-(cd "$root/resources" && x86_64-w64-mingw32-windres --preprocessor=cpp taktzeit.rc -O coff -o "$out")
+out=$(mktemp) manifest=$(mktemp -d)
+trap 'rm -rf "$out" "$manifest"' EXIT
+sed 's/@MANIFEST_ARCHITECTURE@/amd64/' "$root/resources/taktzeit.manifest.in" >"$manifest/taktzeit.manifest"
+(cd "$root/resources" && x86_64-w64-mingw32-windres --preprocessor=cpp -I "$manifest" taktzeit.rc -O coff -o "$out")
 python3 - "$out" "$root/resources/logo.ico" <<'PY'
 import sys
 data = open(sys.argv[1], "rb").read()
