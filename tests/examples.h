@@ -30,18 +30,24 @@ inline core::Moment momentAt(int y, unsigned m, unsigned d, int hour, int minute
     return core::Moment{std::chrono::year{y} / m / d, core::ClockTime{hour, minute, second}, millisecond};
 }
 
-// A computer set to UTC whose clock stands still: the clock of the tests that name no time zone.
-class UtcClock final : public core::Clock {
+// A computer whose local time is a fixed offset from UTC, and whose clock stands still at the local moment it
+// shows: set to UTC, it is the clock of the tests that name no time zone.
+class FixedZoneClock final : public core::Clock {
 public:
-    explicit UtcClock(core::Moment shown = {})
-        : shown(shown)
+    explicit FixedZoneClock(core::Moment shown = {}, std::chrono::minutes offset = {})
+        : shown(shown),
+          offset(offset)
     {
     }
-    core::Instant now() const override { return core::utcInstant(shown); }
-    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override { return core::utcMoment(utc); }
+    core::Instant now() const override { return core::utcInstant(shown) - offset; }
+    std::optional<core::Moment> localTime(std::chrono::sys_seconds utc) const override
+    {
+        return core::utcMoment(utc + offset);
+    }
 
 private:
     core::Moment shown;
+    std::chrono::minutes offset;
 };
 
 // The local time in Germany by today's rules, in every year: summer time (UTC+2) from 01:00 UTC on the last

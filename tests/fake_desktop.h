@@ -51,13 +51,7 @@ public:
 
     // The clock stands at the moment of German local time; in the autumn hour that happens twice, at its
     // first, in summer time.
-    void standAt(const core::Moment& local)
-    {
-        using namespace std::chrono;
-        const core::Instant summer = core::utcInstant(local) - 2h;
-        const core::Moment shown = germanLocalTime(summer);
-        instant = shown.date == local.date && shown.time.hour == local.time.hour ? summer : summer + 1h;
-    }
+    void standAt(const core::Moment& local) { instant = *utcOf(local) + std::chrono::milliseconds{local.millisecond}; }
 
     core::Instant instant = core::utcInstant(momentAt(2009, 10, 14, 14, 38, 53));
     mutable int clockReads = 0;

@@ -1,65 +1,133 @@
 #include "command_line.h"
 #include "examples.h"
+#include "fake_desktop.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The first lines of the usage text, enough to know it.
-const QString kUsage = u"Aufruf: taktzeit [--englisch] --jetzt\n"_s;
+// The first line of the usage text, enough to know it.
+const QString kUsage = u"Aufruf: taktzeit [--englisch] [--zone[=BUCHSTABE]] --jetzt\n"_s;
+const QString kCheckInput = u"Bitte Eingaben überprüfen !!!\n"_s;
+const QString kNoZoneLetter = u"Die Ortszeit hat keinen Zonenbuchstaben; bitte --zone=Z angeben.\n"_s;
+
+// The zone letters and their hours east of UTC.
+const std::pair<char, int> kZoneLetters[] = {
+    {'A', 1},  {'B', 2},  {'C', 3},  {'D', 4},   {'E', 5},   {'F', 6},   {'G', 7},  {'H', 8},  {'I', 9},
+    {'K', 10}, {'L', 11}, {'M', 12}, {'N', -1},  {'O', -2},  {'P', -3},  {'Q', -4}, {'R', -5}, {'S', -6},
+    {'T', -7}, {'U', -8}, {'V', -9}, {'W', -10}, {'X', -11}, {'Y', -12}, {'Z', 0}};
+
+std::optional<command_line::Outcome> run(const QStringList& arguments, const core::Clock& clock)
+{
+    std::vector<std::string> bytes;
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toStdString());
+    return command_line::run(std::vector<std::string_view>(bytes.begin(), bytes.end()), clock);
+}
+
+// The clock of a row: "UTC", "Germany" (with summer time), or a fixed offset such as "+05:30"; it stands at
+// 14.10.2009 16:38:53 local time.
+std::unique_ptr<core::Clock> clockIn(const QString& zone)
+{
+    const core::Moment shown = momentAt(2009, 10, 14, 16, 38, 53);
+    if (zone == "Germany"_L1) {
+        auto germany = std::make_unique<FakeDesktop>();
+        germany->standAt(shown);
+        return germany;
+    }
+    const int minutes = zone == "UTC"_L1 ? 0 : (zone.mid(1, 2).toInt() * 60 + zone.mid(4, 2).toInt());
+    return std::make_unique<FixedZoneClock>(shown, std::chrono::minutes{zone.startsWith(u'-') ? -minutes : minutes});
+}
 
 }  // namespace
 
-// The command line in-process, on a clock that stands at 14.10.2009 16:38:53 in a computer set to UTC.
+// The command line in-process, on clocks that stand still in UTC, in Germany and at other offsets.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
 private slots:
     void answers_data()
     {
+        QTest::addColumn<QString>("zone");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("errors");
         QTest::addColumn<int>("exitCode");
-        const QString checkInput = u"Bitte Eingaben überprüfen !!!\n"_s;
-        const auto row = [](const char* name, const QString& arguments, const QString& output, const QString& errors,
-                            int exitCode) {
-            QTest::newRow(name) << arguments.split(u' ', Qt::SkipEmptyParts) << output << errors << exitCode;
+        const auto row = [](const char* name, const char* zone, const QString& arguments, const QString& output,
+                            const QString& errors, int exitCode) {
+            QTest::newRow(name) << QString::fromLatin1(zone) << arguments.split(u' ', Qt::SkipEmptyParts) << output
+                                << errors << exitCode;
         };
-        row("now", u"--jetzt"_s, u"141638okt09\n"_s, {}, 0);
-        row("now in English, before", u"--englisch --jetzt"_s, u"141638oct09\n"_s, {}, 0);
-        row("now in English, after", u"--jetzt --englisch"_s, u"141638oct09\n"_s, {}, 0);
-        row("to tactical", u"--taktisch 16:38 14.10.2009"_s, u"141638okt09\n"_s, {}, 0);
-        row("to tactical in English", u"--taktisch 8:05 5.3.2009 --englisch"_s, u"050805mar09\n"_s, {}, 0);
-        row("to tactical, date in this year", u"--taktisch 10:00 24.12."_s, u"241000dez09\n"_s, {}, 0);
-        row("to normal", u"--normal 141638okt09"_s, u"16:38 14.10.09\n"_s, {}, 0);
-        row("to normal, words joined", u"--normal 031732Z jul 04"_s, u"17:32 03.07.04\n"_s, {}, 0);
-        row("to normal, English changes nothing", u"--englisch --normal 010900mär2010"_s, u"09:00 01.03.2010\n"_s, {},
+        row("now", "UTC", u"--jetzt"_s, u"141638okt09\n"_s, {}, 0);
+        row("now in English, before", "UTC", u"--englisch --jetzt"_s, u"141638oct09\n"_s, {}, 0);
+        row("now in English, after", "UTC", u"--jetzt --englisch"_s, u"141638oct09\n"_s, {}, 0);
+        row("to tactical", "UTC", u"--taktisch 16:38 14.10.2009"_s, u"141638okt09\n"_s, {}, 0);
+        row("to tactical in English", "UTC", u"--taktisch 8:05 5.3.2009 --englisch"_s, u"050805mar09\n"_s, {}, 0);
+        row("to tactical, date in this year", "UTC", u"--taktisch 10:00 24.12."_s, u"241000dez09\n"_s, {}, 0);
+        row("to normal", "UTC", u"--normal 141638okt09"_s, u"16:38 14.10.09\n"_s, {}, 0);
+        row("to normal, words joined", "UTC", u"--normal 031732Z jul 04"_s, u"17:32 03.07.04\n"_s, {}, 0);
+        row("to normal, English changes nothing", "UTC", u"--englisch --normal 010900mär2010"_s,
+            u"09:00 01.03.2010\n"_s, {}, 0);
+        row("bad time", "UTC", u"--taktisch 24:00 14.10.2009"_s, {}, kCheckInput, 1);
+        row("bad date", "UTC", u"--taktisch 16:38 31.04.2009"_s, {}, kCheckInput, 1);
+        row("bad tactical time", "UTC", u"--normal 0317 32Bjul04"_s, {}, kCheckInput, 1);
+        row("help", "UTC", u"--help"_s, kUsage, {}, 0);
+        row("version", "UTC", u"--version"_s, u"taktzeit 6.00\n"_s, {}, 0);
+        row("English alone", "UTC", u"--englisch"_s, {}, kUsage, 2);
+        row("unknown option", "UTC", u"--jetzt --morgen"_s, {}, kUsage, 2);
+        row("a word too many", "UTC", u"--jetzt heute"_s, {}, kUsage, 2);
+        row("missing date", "UTC", u"--taktisch 16:38"_s, {}, kUsage, 2);
+        row("missing text", "UTC", u"--normal --englisch"_s, {}, kUsage, 2);
+        row("two modes", "UTC", u"--jetzt --normal 141638okt09"_s, {}, kUsage, 2);
+
+        row("summer: the letter of local time", "Germany", u"--taktisch 16:38 14.10.2009 --zone"_s, u"141638Bokt09\n"_s,
+            {}, 0);
+        row("summer: in UTC", "Germany", u"--taktisch 16:38 14.10.2009 --zone=Z"_s, u"141438Zokt09\n"_s, {}, 0);
+        row("summer: in zone A", "Germany", u"--taktisch 16:38 14.10.2009 --zone=A"_s, u"141538Aokt09\n"_s, {}, 0);
+        row("winter: the letter of local time", "Germany", u"--taktisch 16:38 14.01.2009 --zone"_s, u"141638Ajan09\n"_s,
+            {}, 0);
+        row("J is local time", "Germany", u"--zone=j --taktisch 16:38 14.10.2009"_s, u"141638Jokt09\n"_s, {}, 0);
+        row("a lower-case letter, in English", "Germany", u"--englisch --zone=z --taktisch 16:38 14.10.2009"_s,
+            u"141438Zoct09\n"_s, {}, 0);
+        row("now with the letter of local time", "Germany", u"--jetzt --zone"_s, u"141638Bokt09\n"_s, {}, 0);
+        row("now in UTC", "Germany", u"--zone=Z --jetzt"_s, u"141438Zokt09\n"_s, {}, 0);
+        row("just before summer time", "Germany", u"--taktisch 01:59 29.03.2026 --zone"_s, u"290159Amär26\n"_s, {}, 0);
+        row("just after summer time began", "Germany", u"--taktisch 03:00 29.03.2026 --zone"_s, u"290300Bmär26\n"_s, {},
             0);
-        row("bad time", u"--taktisch 24:00 14.10.2009"_s, {}, checkInput, 1);
-        row("bad date", u"--taktisch 16:38 31.04.2009"_s, {}, checkInput, 1);
-        row("bad tactical time", u"--normal 0317 32Bjul04"_s, {}, checkInput, 1);
-        row("help", u"--help"_s, kUsage, {}, 0);
-        row("version", u"--version"_s, u"taktzeit 6.00\n"_s, {}, 0);
-        row("English alone", u"--englisch"_s, {}, kUsage, 2);
-        row("unknown option", u"--jetzt --morgen"_s, {}, kUsage, 2);
-        row("a word too many", u"--jetzt heute"_s, {}, kUsage, 2);
-        row("missing date", u"--taktisch 16:38"_s, {}, kUsage, 2);
-        row("missing text", u"--normal --englisch"_s, {}, kUsage, 2);
-        row("two modes", u"--jetzt --normal 141638okt09"_s, {}, kUsage, 2);
+        row("the hour skipped in spring", "Germany", u"--taktisch 02:30 29.03.2026 --zone"_s, {}, kCheckInput, 1);
+        row("the autumn hour is summer time", "Germany", u"--taktisch 02:30 25.10.2026 --zone=Z"_s, u"250030Zokt26\n"_s,
+            {}, 0);
+        row("just after summer time ended", "Germany", u"--taktisch 03:00 25.10.2026 --zone"_s, u"250300Aokt26\n"_s, {},
+            0);
+        row("to normal ignores the zone", "Germany", u"--zone=Z --normal 141638Bokt09"_s, u"16:38 14.10.09\n"_s, {}, 0);
+        row("half an hour off has no letter", "+05:30", u"--jetzt --zone"_s, {}, kNoZoneLetter, 1);
+        row("beyond twelve hours has no letter", "+13:00", u"--jetzt --zone"_s, {}, kNoZoneLetter, 1);
+        row("half an hour off, in UTC", "+05:30", u"--jetzt --zone=Z"_s, u"141108Zokt09\n"_s, {}, 0);
+        row("two letters", "Germany", u"--jetzt --zone=ZZ"_s, {}, kUsage, 2);
+        row("no letter after =", "Germany", u"--jetzt --zone="_s, {}, kUsage, 2);
+        row("no letter but a digit", "Germany", u"--jetzt --zone=1"_s, {}, kUsage, 2);
+        row("the letter apart", "Germany", u"--jetzt --zone Z"_s, {}, kUsage, 2);
+        row("a zone without a mode", "Germany", u"--zone=Z"_s, {}, kUsage, 2);
+        // Every letter, at 14:38 UTC.
+        for (const auto& [letter, offset] : kZoneLetters) {
+            const int hour = 14 + offset;
+            const QByteArray name = "in zone " + QByteArray(1, letter);
+            row(name.constData(), "Germany", u"--taktisch 16:38 14.10.2009 --zone="_s + QChar::fromLatin1(letter),
+                QString::asprintf("%02d%02d38%cokt09\n", hour >= 24 ? 15 : 14, hour % 24, letter), {}, 0);
+        }
     }
 
     void answers()
     {
+        QFETCH(QString, zone);
         QFETCH(QStringList, arguments);
-        std::vector<std::string> bytes;
-        for (const QString& argument : arguments)
-            bytes.push_back(argument.toStdString());
-        const std::vector<std::string_view> views(bytes.begin(), bytes.end());
-        const UtcClock clock(momentAt(2009, 10, 14, 16, 38, 53));
-        const auto outcome = command_line::run(views, clock);
+        const auto outcome = run(arguments, *clockIn(zone));
         QVERIFY(outcome);
         QFETCH(QString, output);
         QFETCH(QString, errors);
@@ -70,13 +138,45 @@ private slots:
         QCOMPARE(outcome->exitCode, exitCode);
     }
 
-    // Without any of its own options, the arguments are Qt's and the window's.
+    // Every group it writes, read back by --normal, is the time that was typed.
+    void readsBackEveryGroupItWrites()
+    {
+        const auto germany = clockIn(u"Germany"_s);
+        for (const auto& [letter, offset] : kZoneLetters) {
+            for (const QString& date : {u"14.10.2009"_s, u"14.01.2009"_s}) {
+                const auto written =
+                    run({u"--taktisch"_s, u"16:38"_s, date, u"--zone="_s + QChar::fromLatin1(letter)}, *germany);
+                const auto read = run({u"--normal"_s, QString::fromStdString(written->output).trimmed()}, *germany);
+                QCOMPARE(QString::fromStdString(read->output), u"16:38 "_s + date.left(6) + date.right(2) + u'\n');
+            }
+        }
+    }
+
+    // Without any of its own options, the arguments are the window's.
     void leavesOtherArgumentsToTheWindow()
     {
-        const UtcClock clock(momentAt(2009, 10, 14, 16, 38, 53));
+        const FixedZoneClock clock(momentAt(2009, 10, 14, 16, 38, 53));
         for (const std::vector<std::string_view>& arguments :
              {std::vector<std::string_view>{}, {"-platform", "xcb"}, {"--jetz"}})
             QVERIFY(!command_line::run(arguments, clock));
+    }
+
+    // The manual page and the bash completion name every option of the table, and no other.
+    void manualAndCompletionNameEveryOption()
+    {
+        QStringList names;
+        for (const command_line::Option& option : command_line::options())
+            names << QString::fromLatin1(option.name.data(), qsizetype(option.name.size()));
+        for (const char* file : {"/resources/taktzeit.1.in", "/resources/taktzeit.bash-completion"}) {
+            QFile source(QStringLiteral(TAKTZEIT_SOURCE_DIR) + QString::fromLatin1(file));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            QStringList found;
+            const QString text = QString::fromUtf8(source.readAll()).remove(u'\\');
+            for (const auto& match : QRegularExpression(u"--[a-z]+"_s).globalMatch(text))
+                found << match.captured();
+            found.removeDuplicates();
+            QCOMPARE(QSet(found.begin(), found.end()), QSet(names.begin(), names.end()));
+        }
     }
 };
 

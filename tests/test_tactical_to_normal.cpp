@@ -17,7 +17,7 @@ private slots:
     void converts()
     {
         QFETCH(QString, tactical);
-        const auto normal = core::tacticalToNormal(tactical.toStdU16String(), UtcClock());
+        const auto normal = core::tacticalToNormal(tactical.toStdU16String(), FixedZoneClock());
         QVERIFY(normal);
         QFETCH(QString, time);
         QCOMPARE(QString::fromStdU16String(normal->time), time);
@@ -79,7 +79,7 @@ private slots:
     void rejects()
     {
         QFETCH(QString, text);
-        QVERIFY(!core::tacticalToNormal(text.toStdU16String(), UtcClock()));
+        QVERIFY(!core::tacticalToNormal(text.toStdU16String(), FixedZoneClock()));
     }
 
     // The groups and the zone letter as read, before any time zone enters.

@@ -24,6 +24,9 @@ public:
     Moment localMoment(Instant instant) const;
     // The local time of one reading of the present.
     Moment localNow() const { return localMoment(now()); }
+    // The moment in UTC at which the computer's clock shows the local time, to the second: in the hour that
+    // happens twice the first, in summer time; nothing in the hour that is skipped.
+    std::optional<std::chrono::sys_seconds> utcOf(const Moment& local) const;
 };
 
 }  // namespace core

@@ -14,21 +14,12 @@ std::u16string_view skipSpaces(std::u16string_view text)
     return text;
 }
 
-// The offset of a zone letter, or nothing for J; false for any other character.
+// The offset of a zone letter in either case, or nothing for J; false for any other character.
 bool readZone(char16_t letter, std::optional<int>& offsetHours)
 {
     const char16_t upper = letter >= u'a' && letter <= u'z' ? static_cast<char16_t>(letter - u'a' + u'A') : letter;
-    if (upper >= u'A' && upper <= u'I')
-        offsetHours = upper - u'A' + 1;
-    else if (upper >= u'K' && upper <= u'M')
-        offsetHours = upper - u'K' + 10;
-    else if (upper >= u'N' && upper <= u'Y')
-        offsetHours = -(upper - u'N' + 1);
-    else if (upper == u'Z')
-        offsetHours = 0;
-    else
-        return upper == u'J';
-    return true;
+    offsetHours = zoneOffsetHours(upper);
+    return offsetHours || upper == u'J';
 }
 
 // The month name and the year that end the text, with spaces between them.
@@ -45,11 +36,40 @@ bool readMonthAndYear(std::u16string_view text, TacticalFields& fields)
 
 }  // namespace
 
-std::u16string writeTactical(std::chrono::year_month_day date, ClockTime time, MonthLanguage language)
+std::optional<int> zoneOffsetHours(char16_t letter)
+{
+    if (letter >= u'A' && letter <= u'I')
+        return letter - u'A' + 1;
+    if (letter >= u'K' && letter <= u'M')
+        return letter - u'K' + 10;
+    if (letter >= u'N' && letter <= u'Y')
+        return -(letter - u'N' + 1);
+    if (letter == u'Z')
+        return 0;
+    return std::nullopt;
+}
+
+std::optional<char16_t> zoneLetter(int offsetHours)
+{
+    if (offsetHours >= 1 && offsetHours <= 9)
+        return static_cast<char16_t>(u'A' + offsetHours - 1);
+    if (offsetHours >= 10 && offsetHours <= 12)
+        return static_cast<char16_t>(u'K' + offsetHours - 10);
+    if (offsetHours >= -12 && offsetHours <= -1)
+        return static_cast<char16_t>(u'N' - offsetHours - 1);
+    if (offsetHours == 0)
+        return u'Z';
+    return std::nullopt;
+}
+
+std::u16string writeTactical(std::chrono::year_month_day date, ClockTime time, MonthLanguage language,
+                             std::optional<char16_t> zone)
 {
     std::u16string text = twoDigitText(dayOf(date));
     text += twoDigitText(time.hour);
     text += twoDigitText(time.minute);
+    if (zone)
+        text += *zone;
     text += monthName(monthOf(date), language);
     text += formatYear(static_cast<int>(date.year()), 2);
     return text;

@@ -11,8 +11,15 @@
 namespace core {
 
 // The tactical time text: day, hours, minutes, month name and the last two digits of the year, written
-// together, eleven characters ("141638okt09"). Seconds never enter it and nothing is rounded.
-std::u16string writeTactical(std::chrono::year_month_day date, ClockTime time, MonthLanguage language);
+// together, eleven characters ("141638okt09"); as a date-time group, with the zone letter between the minutes
+// and the month ("141638Bokt09"). Seconds never enter it and nothing is rounded.
+std::u16string writeTactical(std::chrono::year_month_day date, ClockTime time, MonthLanguage language,
+                             std::optional<char16_t> zone = std::nullopt);
+
+// Zone letters, in upper case: A to I are UTC+1 to +9, K to M UTC+10 to +12, N to Y UTC-1 to -12, Z is UTC.
+// J, local time, has no offset of its own.
+std::optional<int> zoneOffsetHours(char16_t letter);
+std::optional<char16_t> zoneLetter(int offsetHours);
 
 // The fields of a tactical time text as written. The year keeps the two or four digits it was given in.
 struct TacticalFields {
