@@ -39,7 +39,9 @@ windows:
 		-DTAKTZEIT_TESTS=OFF $(WINDOWS_CMAKE_ARGS) >/dev/null
 	cmake --build $(WINDOWS_BUILD_32) -j$(JOBS)
 	@tests/windows/check_program.sh $(WINDOWS_BUILD)/taktzeit.exe pei-x86-64 windows
+	@tests/windows/check_program.sh $(WINDOWS_BUILD)/taktzeit.com pei-x86-64 console
 	@tests/windows/check_program.sh $(WINDOWS_BUILD_32)/taktzeit.exe pei-i386 windows
+	@tests/windows/check_program.sh $(WINDOWS_BUILD_32)/taktzeit.com pei-i386 console
 
 # A Release build of its own, with Debian's hardening flags and without the tests.
 package:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "win32_clock.h"
 #include "window_desktop.h"
 
 #include <memory>
@@ -35,6 +36,7 @@ public:
 private:
     void answerPaste(form::ClipboardAnswer answer, std::u16string text);
 
+    const Win32Clock clock;
     HWND window = nullptr;
     form::CopyAnswer pendingCopy;
     form::PasteAnswer pendingPaste;

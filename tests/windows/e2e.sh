@@ -21,6 +21,19 @@ export TZ=Europe/Berlin
 
 start_desktop
 prepare_prefix
+
+# The command line through cmd, as a script runs it: answers, exit statuses, and a redirect into a file, which
+# is UTF-8. cmd finds taktzeit.com before taktzeit.exe.
+printf '%s\r\n' '@cd /d "%~dp1"' '@taktzeit --normal 031732Z jul 04' '@echo %ERRORLEVEL%' \
+    '@taktzeit --taktisch 16:38 14.10.2009 --zone=Z' '@echo %ERRORLEVEL%' '@taktzeit --normal 142438okt09' \
+    '@echo %ERRORLEVEL%' '@taktzeit --zone=Z' '@echo %ERRORLEVEL%' '@taktzeit --taktisch 8:05 05.03.2009 > "%~dp0out.txt"' \
+    '@echo %ERRORLEVEL%' >"$scratch/commands.bat"
+answers=$("${wine_run[@]}" cmd /c "$(winepath -w "$scratch/commands.bat")" "$(winepath -w "$program")" 2>/dev/null \
+    | tr -d '\r' | tr '\n' ' ')
+[ "$answers" = "19:32 03.07.04 0 141438Zokt09 0 1 2 0 " ] || fail "through cmd the command line answered: $answers"
+[ "$(cat "$scratch/out.txt")" = "050805mär09" ] || fail "redirected into a file it wrote $(od -c "$scratch/out.txt")"
+echo "ok: through cmd: $answers; redirected, 050805mär09 in UTF-8"
+
 start_program "${wine_run[@]}" "$program"
 
 eval "$(xwininfo -id "$WINDOW" | sed -n 's/ *Absolute upper-left X: *\(.*\)/left=\1/p; s/ *Absolute upper-left Y: *\(.*\)/top=\1/p;
@@ -92,14 +105,29 @@ xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
 wait_for "the program to end" bash -c "! kill -0 $program_pid"
 echo "ok: closed with Alt+F4, the program ended"
 
+# Without options the command line starts the window and ends at once.
+"${wine_run[@]}" "${program%.exe}.com" || fail "taktzeit.com without options ended with $?"
+wait_for "the window started by taktzeit.com" xdotool search --onlyvisible --name "^${TITLE}\$"
+xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "^${TITLE}\$" | head -n 1)" key --clearmodifiers alt+F4
+wait_for "the window to close" eval '! xdotool search --onlyvisible --name "^${TITLE}\$"'
+echo "ok: taktzeit.com without options started the window and ended with 0"
+
 installed="$WINEPREFIX/drive_c/Program Files/taktzeit"
 shortcuts() {
     find "$WINEPREFIX/drive_c" -name 'Umrechner taktische Zeit.lnk'
 }
+system_path() {
+    "${wine_run[@]}" reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PATH 2>/dev/null
+}
 "${wine_run[@]}" msiexec /i "$(winepath -w "$msi")" /qn
-[ -f "$installed/taktzeit.exe" ] && [ -f "$installed/LIESMICH.txt" ] || fail "the installer put nothing in $installed"
+[ -f "$installed/taktzeit.exe" ] && [ -f "$installed/taktzeit.com" ] && [ -f "$installed/LIESMICH.txt" ] \
+    || fail "the installer put only $(ls "$installed" 2>/dev/null) in $installed"
 [ -n "$(shortcuts)" ] || fail "the installer made no Start-menu shortcut"
-echo "ok: the installer put taktzeit.exe in Program Files and a shortcut in the Start menu"
+system_path | grep -q 'C:\\Program Files\\taktzeit' || fail "the folder is not on the PATH: $(system_path)"
+echo "ok: the installer put taktzeit.exe and taktzeit.com in Program Files, a shortcut in the Start menu," \
+    "and the folder on the system PATH"
 "${wine_run[@]}" msiexec /x "$(winepath -w "$msi")" /qn
-[ ! -e "$installed/taktzeit.exe" ] && [ -z "$(shortcuts)" ] || fail "removing it left $(ls "$installed") $(shortcuts)"
-echo "ok: removed again, program and shortcut gone"
+[ ! -e "$installed/taktzeit.exe" ] && [ ! -e "$installed/taktzeit.com" ] && [ -z "$(shortcuts)" ] \
+    || fail "removing it left $(ls "$installed") $(shortcuts)"
+! system_path | grep -q taktzeit || fail "removing it left the PATH at $(system_path)"
+echo "ok: removed again, both programs, the shortcut and the PATH entry gone"
