@@ -66,16 +66,18 @@ bool writeClipboard(HWND owner, const std::u16string& text, Deadline deadline)
 {
     if (!openClipboard(owner, deadline))
         return false;
+    bool written = false;
     // Emptied, the clipboard belongs to the window, and no other program's forms of its old content remain.
-    bool written = EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t)); written && memory) {
-        auto* characters = static_cast<char16_t*>(GlobalLock(memory));
-        text.copy(characters, text.size());
-        characters[text.size()] = u'\0';
-        GlobalUnlock(memory);
-        written = SetClipboardData(CF_UNICODETEXT, memory);
-        if (!written)
-            GlobalFree(memory);
+    if (EmptyClipboard()) {
+        if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t))) {
+            auto* characters = static_cast<char16_t*>(GlobalLock(memory));
+            text.copy(characters, text.size());
+            characters[text.size()] = u'\0';
+            GlobalUnlock(memory);
+            written = SetClipboardData(CF_UNICODETEXT, memory);
+            if (!written)
+                GlobalFree(memory);
+        }
     }
     CloseClipboard();
     return written;
