@@ -13,6 +13,12 @@ WINDOWS ?= 1
 WINDOWS_BUILD ?= build-windows
 WINDOWS_BUILD_32 ?= build-windows-i686
 
+# Every date in what the builds write is the last commit's, so the same commit gives the same bytes.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
+
 .PHONY: run test package bench windows configure clean
 
 run: configure
@@ -42,6 +48,9 @@ windows:
 	@tests/windows/check_program.sh $(WINDOWS_BUILD)/taktzeit.com pei-x86-64 console
 	@tests/windows/check_program.sh $(WINDOWS_BUILD_32)/taktzeit.exe pei-i386 windows
 	@tests/windows/check_program.sh $(WINDOWS_BUILD_32)/taktzeit.com pei-i386 console
+	@echo "SHA-256:"; sha256sum $(WINDOWS_BUILD)/taktzeit.exe $(WINDOWS_BUILD)/taktzeit.com $(WINDOWS_BUILD)/taktzeit-*.zip \
+		$(WINDOWS_BUILD)/taktzeit-*.msi $(WINDOWS_BUILD_32)/taktzeit.exe $(WINDOWS_BUILD_32)/taktzeit.com \
+		$(WINDOWS_BUILD_32)/taktzeit-*.zip
 
 # A Release build of its own, with Debian's hardening flags and without the tests.
 package:
@@ -53,7 +62,7 @@ package:
 	cmake --build build-package -j$(JOBS)
 	cd build-package && cpack -B "$(CURDIR)/build-package/cpack" >/dev/null
 	cp build-package/cpack/taktzeit_*.deb .
-	@ls taktzeit_*.deb
+	@echo "SHA-256:"; sha256sum taktzeit_*.deb
 
 bench:
 	bench/run.sh
