@@ -5,11 +5,15 @@
 #   make bench     the benchmarks (BENCHMARKS.md)
 #   make windows   cross-compiles the Windows program build-windows/taktzeit.exe with MinGW-w64, and the
 #                  32-bit one build-windows-i686/taktzeit.exe
-# make test also builds the Windows program and tests it under Wine; WINDOWS=0 leaves that part out.
+#   make web       compiles the web page build-web/taktzeit.html with emscripten
+# make test also builds the Windows program and tests it under Wine, and the web page and tests it in headless
+# Chromium; WINDOWS=0 and WEB=0 leave those parts out.
 BUILD ?= build
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 WINDOWS ?= 1
+WEB ?= 1
+WEB_BUILD ?= build-web
 WINDOWS_BUILD ?= build-windows
 WINDOWS_BUILD_32 ?= build-windows-i686
 
@@ -19,7 +23,7 @@ ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
 
-.PHONY: run test package bench windows configure clean
+.PHONY: run test package bench windows web configure clean
 
 run: configure
 	cmake --build $(BUILD) -j$(JOBS) --target taktzeit
@@ -32,6 +36,10 @@ test: configure
 ifneq ($(WINDOWS),0)
 	$(MAKE) windows
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure
+endif
+ifneq ($(WEB),0)
+	$(MAKE) web
+	cd $(WEB_BUILD) && ctest --output-on-failure
 endif
 
 # Static, stripped, imports only Windows' own DLLs. The 32-bit program is built and checked, not run: no 32-bit
@@ -51,6 +59,14 @@ windows:
 	@echo "SHA-256:"; sha256sum $(WINDOWS_BUILD)/taktzeit.exe $(WINDOWS_BUILD)/taktzeit.com $(WINDOWS_BUILD)/taktzeit-*.zip \
 		$(WINDOWS_BUILD)/taktzeit-*.msi $(WINDOWS_BUILD_32)/taktzeit.exe $(WINDOWS_BUILD_32)/taktzeit.com \
 		$(WINDOWS_BUILD_32)/taktzeit-*.zip
+
+# One page that holds everything. Debian's emscripten finds Debian's acorn only through NODE_PATH.
+web:
+	@scripts/install-dependencies web
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release $(WEB_CMAKE_ARGS) >/dev/null
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j$(JOBS)
+	@echo "taktzeit.html: $$(stat -c %s $(WEB_BUILD)/taktzeit.html) bytes, $$(gzip -9n -c $(WEB_BUILD)/taktzeit.html | wc -c) compressed"
+	@echo "SHA-256:"; sha256sum $(WEB_BUILD)/taktzeit.html
 
 # A Release build of its own, with Debian's hardening flags and without the tests.
 package:
@@ -72,4 +88,4 @@ configure:
 	cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
 
 clean:
-	rm -rf $(BUILD) build-package $(WINDOWS_BUILD) $(WINDOWS_BUILD_32) taktzeit_*.deb
+	rm -rf $(BUILD) build-package $(WINDOWS_BUILD) $(WINDOWS_BUILD_32) $(WEB_BUILD) taktzeit_*.deb

@@ -1,0 +1,92 @@
+#include "web_desktop.h"
+
+#include "text.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <ctime>
+
+using emscripten::val;
+
+namespace {
+
+WebDesktop* current = nullptr;
+
+}  // namespace
+
+WebDesktop::WebDesktop()
+{
+    current = this;
+}
+
+WebDesktop::~WebDesktop()
+{
+    current = nullptr;
+}
+
+core::Instant WebDesktop::now() const
+{
+    return std::chrono::floor<std::chrono::milliseconds>(std::chrono::system_clock::now());
+}
+
+// The browser's time zone, with its rules for that date.
+std::optional<core::Moment> WebDesktop::localTime(std::chrono::sys_seconds utc) const
+{
+    const std::time_t seconds = utc.time_since_epoch().count();
+    std::tm local{};
+    if (!localtime_r(&seconds, &local))
+        return std::nullopt;
+    return core::Moment{std::chrono::year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday,
+                        core::ClockTime{local.tm_hour, local.tm_min, local.tm_sec}, 0};
+}
+
+// Written within the click, as the asynchronous clipboard wants; the browser answers later, or refuses.
+void WebDesktop::copy(std::u16string_view text, form::CopyAnswer answer)
+{
+    copies[++lastRequest] = std::move(answer);
+    val::global("taktzeit").call<void>("copy", lastRequest, core::toUtf8(text));
+}
+
+// Read where the browser allows it, cut to the paste limit; the deadline runs only once the user has allowed it.
+void WebDesktop::requestPaste(form::PasteAnswer answer)
+{
+    pastes[++lastRequest] = std::move(answer);
+    val::global("taktzeit").call<void>("paste", lastRequest, static_cast<int>(form::kClipboardDeadline.count()));
+}
+
+// The link is an ordinary link, which the browser opens in a new tab by itself.
+bool WebDesktop::openWebAddress(std::u16string_view)
+{
+    return true;
+}
+
+void WebDesktop::answerCopy(int request, int answer)
+{
+    if (!current)
+        return;
+    const auto found = current->copies.find(request);
+    if (found == current->copies.end())
+        return;
+    const form::CopyAnswer pending = std::move(found->second);
+    current->copies.erase(found);
+    pending(static_cast<form::ClipboardAnswer>(answer));
+}
+
+void WebDesktop::answerPaste(int request, int answer, const std::string& text)
+{
+    if (!current)
+        return;
+    const auto found = current->pastes.find(request);
+    if (found == current->pastes.end())
+        return;
+    const form::PasteAnswer pending = std::move(found->second);
+    current->pastes.erase(found);
+    pending(static_cast<form::ClipboardAnswer>(answer), std::u16string(form::pastedPart(core::fromUtf8(text))));
+}
+
+EMSCRIPTEN_BINDINGS(browser_answers)
+{
+    emscripten::function("copyAnswered", &WebDesktop::answerCopy);
+    emscripten::function("pasteAnswered", &WebDesktop::answerPaste);
+}
