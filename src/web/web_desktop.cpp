@@ -13,6 +13,18 @@ namespace {
 
 WebDesktop* current = nullptr;
 
+// The answer waiting for the request, taken from those waiting; none for a request answered already.
+template <class Answer>
+Answer taken(std::map<int, Answer>& waiting, int request)
+{
+    const auto found = waiting.find(request);
+    if (found == waiting.end())
+        return nullptr;
+    Answer answer = std::move(found->second);
+    waiting.erase(found);
+    return answer;
+}
+
 }  // namespace
 
 WebDesktop::WebDesktop()
@@ -63,26 +75,14 @@ bool WebDesktop::openWebAddress(std::u16string_view)
 
 void WebDesktop::answerCopy(int request, int answer)
 {
-    if (!current)
-        return;
-    const auto found = current->copies.find(request);
-    if (found == current->copies.end())
-        return;
-    const form::CopyAnswer pending = std::move(found->second);
-    current->copies.erase(found);
-    pending(static_cast<form::ClipboardAnswer>(answer));
+    if (const form::CopyAnswer pending = current ? taken(current->copies, request) : nullptr)
+        pending(static_cast<form::ClipboardAnswer>(answer));
 }
 
 void WebDesktop::answerPaste(int request, int answer, const std::string& text)
 {
-    if (!current)
-        return;
-    const auto found = current->pastes.find(request);
-    if (found == current->pastes.end())
-        return;
-    const form::PasteAnswer pending = std::move(found->second);
-    current->pastes.erase(found);
-    pending(static_cast<form::ClipboardAnswer>(answer), std::u16string(form::pastedPart(core::fromUtf8(text))));
+    if (const form::PasteAnswer pending = current ? taken(current->pastes, request) : nullptr)
+        pending(static_cast<form::ClipboardAnswer>(answer), std::u16string(form::pastedPart(core::fromUtf8(text))));
 }
 
 EMSCRIPTEN_BINDINGS(browser_answers)
