@@ -71,3 +71,10 @@ echo "== e. clock lag of the status refresh over ${lag} s"
 echo
 echo "== h. the Windows program under Wine ($runs runs each, alternating)"
 "$root/bench/windows.sh" "$build-windows" "$probe" "$runs"
+
+echo
+echo "== i. the web page in headless Chromium ($runs runs each, alternating)"
+"$root/scripts/install-dependencies" web
+NODE_PATH=/usr/share/nodejs emcmake cmake -S "$root" -B "$build-web" -DCMAKE_BUILD_TYPE=Release -DTAKTZEIT_TESTS=OFF >/dev/null
+NODE_PATH=/usr/share/nodejs cmake --build "$build-web" -j"$(nproc)" >/dev/null
+/usr/bin/python3 "$root/bench/web.py" "$build-web/taktzeit.html" "$root/tests/designed_form.h" "$runs"
