@@ -38,13 +38,13 @@ fail() {
     exit 1
 }
 
-# Polls a command until it succeeds, ten seconds unless tries says how many tenths; the desktop answers
-# asynchronously. A check that reads something anew each time is given to eval in single quotes, so it is
-# not expanded once when wait_for is called.
+# Polls a command until it succeeds, for ten seconds; the desktop answers asynchronously. A check that reads
+# something anew each time is given to eval in single quotes, so it is not expanded once when wait_for is
+# called.
 wait_for() {
     local what=$1
     shift
-    for _ in $(seq "${tries:-100}"); do
+    for _ in $(seq 100); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -55,13 +55,23 @@ window_manager_ready() {
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
 }
 
+# A window manager that starts before the X server answers gives up at once, and on a loaded machine one has
+# been seen failing to open a display that answered: it is started again when it gives up.
 start_desktop() {
-    # A window manager that starts before the X server answers gives up at once; on a loaded machine it
-    # takes longer than most answers.
     wait_for "the X server" xdpyinfo
-    openbox >"$scratch/openbox.log" 2>&1 &
-    started_pids+=($!)
-    tries=600 wait_for "the window manager" window_manager_ready
+    local manager
+    for _ in 1 2 3; do
+        openbox >"$scratch/openbox.log" 2>&1 &
+        manager=$!
+        started_pids+=("$manager")
+        for _ in $(seq 300); do
+            window_manager_ready 2>/dev/null && return 0
+            kill -0 "$manager" 2>/dev/null || break
+            sleep 0.1
+        done
+        sleep 1
+    done
+    fail "the window manager did not start"
 }
 
 # Starts the program and sets WINDOW to its window, found by title. What it prints goes to program_log.
