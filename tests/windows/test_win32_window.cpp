@@ -272,6 +272,18 @@ std::vector<std::string> placeFailures(HWND window, int dpi)
     return failures;
 }
 
+// A window over the fake desktop, shown, with what showing it left in the queue handled.
+struct ShownWindow {
+    ShownWindow()
+    {
+        window.show(SW_SHOWNORMAL);
+        settle(&window);
+    }
+    FakeDesktop desktop;
+    FakeWindowDesktop windowDesktop{desktop};
+    win32::ConverterWindow window{windowDesktop};
+};
+
 std::string firstOf(const std::vector<std::string>& failures)
 {
     return failures.empty() ? std::string() : failures.front();
@@ -281,11 +293,8 @@ std::string firstOf(const std::vector<std::string>& failures)
 // first focus, read from the dialog manager and walked with the Tab key.
 std::string layoutFailure()
 {
-    FakeDesktop desktop;
-    FakeWindowDesktop windowDesktop(desktop);
-    win32::ConverterWindow window(windowDesktop);
-    window.show(SW_SHOWNORMAL);
-    settle(&window);
+    ShownWindow shown;
+    win32::ConverterWindow& window = shown.window;
     if (auto failure = firstOf(placeFailures(window.handle(), static_cast<int>(GetDpiForWindow(window.handle()))));
         !failure.empty())
         return failure;
@@ -331,11 +340,8 @@ std::string layoutFailure()
 // the dpi at each step; every replaced font and icon is freed, and none in use.
 std::string dpiChangeFailure()
 {
-    FakeDesktop desktop;
-    FakeWindowDesktop windowDesktop(desktop);
-    win32::ConverterWindow window(windowDesktop);
-    window.show(SW_SHOWNORMAL);
-    settle(&window);
+    ShownWindow shown;
+    win32::ConverterWindow& window = shown.window;
     const auto inUse = [&] {
         std::vector<HGDIOBJ> fonts;
         for (const form::ControlLayout& row : form::kControls) {
@@ -382,9 +388,8 @@ std::string dpiChangeFailure()
 // Every control tells assistive technology its designed name and role, the link its description too.
 std::string accessibilityFailure()
 {
-    FakeDesktop desktop;
-    FakeWindowDesktop windowDesktop(desktop);
-    win32::ConverterWindow window(windowDesktop);
+    ShownWindow shown;
+    win32::ConverterWindow& window = shown.window;
     const std::pair<std::string_view, long> roles[] = {{"push button", ROLE_SYSTEM_PUSHBUTTON},
                                                        {"radio button", ROLE_SYSTEM_RADIOBUTTON},
                                                        {"editable text", ROLE_SYSTEM_TEXT},
@@ -429,9 +434,8 @@ std::string accessibilityFailure()
 // The lit link against the face of a dark and of a high-contrast colour scheme.
 std::string linkContrastFailure()
 {
-    FakeDesktop desktop;
-    FakeWindowDesktop windowDesktop(desktop);
-    win32::ConverterWindow window(windowDesktop);
+    ShownWindow shown;
+    win32::ConverterWindow& window = shown.window;
     HWND link = child(window.handle(), Control::WebLink);
     SendMessageW(window.handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     const int elements[] = {COLOR_BTNFACE, COLOR_WINDOWTEXT};
