@@ -14,6 +14,20 @@ namespace {
 
 // The first line of the usage text, enough to know it.
 const QString kUsage = u"Aufruf: taktzeit [--englisch] [--zone[=BUCHSTABE]] --jetzt\n"_s;
+const QString kHelp = kUsage
+    + u"        taktzeit [--englisch] [--zone[=BUCHSTABE]] --taktisch UHRZEIT DATUM\n"
+      "        taktzeit --normal TAKTISCHE-ZEIT\n"
+      "        taktzeit --help | --version\n"
+      "Ohne diese Optionen öffnet taktzeit sein Fenster.\n"
+      "  --jetzt                    gibt die aktuelle taktische Zeit aus\n"
+      "  --taktisch UHRZEIT DATUM   rechnet Uhrzeit und Datum in die taktische Zeit um\n"
+      "  --normal TAKTISCHE-ZEIT    rechnet eine taktische Zeit in Uhrzeit und Datum um\n"
+      "  --zone[=BUCHSTABE]         mit dem Zonenbuchstaben der Ortszeit; =Z in UTC, =A bis =Y in der Zone\n"
+      "  --englisch                 englische statt deutscher Monatsnamen\n"
+      "  --help                     zeigt diese Hilfe\n"
+      "  --version                  zeigt die Version\n"
+      "Beispiele: taktzeit --taktisch 16:38 14.10.2009 --zone=Z\n"
+      "           taktzeit --normal 031732Z jul 04\n"_s;
 const QString kCheckInput = u"Bitte Eingaben überprüfen !!!\n"_s;
 const QString kNoZoneLetter = u"Die Ortszeit hat keinen Zonenbuchstaben; bitte --zone=Z angeben.\n"_s;
 
@@ -77,7 +91,7 @@ private slots:
         row("bad time", "UTC", u"--taktisch 24:00 14.10.2009"_s, {}, kCheckInput, 1);
         row("bad date", "UTC", u"--taktisch 16:38 31.04.2009"_s, {}, kCheckInput, 1);
         row("bad tactical time", "UTC", u"--normal 0317 32Bjul04"_s, {}, kCheckInput, 1);
-        row("help", "UTC", u"--help"_s, kUsage, {}, 0);
+        row("help", "UTC", u"--help"_s, kHelp, {}, 0);
         row("version", "UTC", u"--version"_s, u"taktzeit 6.00\n"_s, {}, 0);
         row("English alone", "UTC", u"--englisch"_s, {}, kUsage, 2);
         row("unknown option", "UTC", u"--jetzt --morgen"_s, {}, kUsage, 2);
@@ -106,6 +120,9 @@ private slots:
         row("just after summer time ended", "Germany", u"--taktisch 03:00 25.10.2026 --zone"_s, u"250300Aokt26\n"_s, {},
             0);
         row("to normal ignores the zone", "Germany", u"--zone=Z --normal 141638Bokt09"_s, u"16:38 14.10.09\n"_s, {}, 0);
+        row("west of UTC: the letter of local time", "-05:00", u"--jetzt --zone"_s, u"141638Rokt09\n"_s, {}, 0);
+        row("west of UTC: in UTC", "-05:00", u"--taktisch 16:38 14.10.2009 --zone=Z"_s, u"142138Zokt09\n"_s, {}, 0);
+        row("local time is UTC: Z", "UTC", u"--jetzt --zone"_s, u"141638Zokt09\n"_s, {}, 0);
         row("half an hour off has no letter", "+05:30", u"--jetzt --zone"_s, {}, kNoZoneLetter, 1);
         row("beyond twelve hours has no letter", "+13:00", u"--jetzt --zone"_s, {}, kNoZoneLetter, 1);
         row("half an hour off, in UTC", "+05:30", u"--jetzt --zone=Z"_s, u"141108Zokt09\n"_s, {}, 0);
