@@ -13,29 +13,67 @@ namespace command_line {
 namespace {
 
 constexpr std::array kOptions{
-    Option{"--jetzt", "", "gibt die aktuelle taktische Zeit aus"},
-    Option{"--taktisch", "UHRZEIT DATUM", "rechnet Uhrzeit und Datum in die taktische Zeit um"},
-    Option{"--normal", "TAKTISCHE-ZEIT", "rechnet eine taktische Zeit in Uhrzeit und Datum um"},
-    Option{"--zone", "[=BUCHSTABE]", "mit dem Zonenbuchstaben der Ortszeit; =Z in UTC, =A bis =Y in der Zone"},
-    Option{"--englisch", "", "englische statt deutscher Monatsnamen"},
-    Option{"--help", "", "zeigt diese Hilfe"},
-    Option{"--version", "", "zeigt die Version"},
+    Option{"--jetzt", Does::Now, "", "gibt die aktuelle taktische Zeit aus", 0, true},
+    Option{"--taktisch", Does::ToTactical, "UHRZEIT DATUM", "rechnet Uhrzeit und Datum in die taktische Zeit um", 2,
+           true},
+    Option{"--normal", Does::ToNormal, "TAKTISCHE-ZEIT", "rechnet eine taktische Zeit in Uhrzeit und Datum um",
+           kEveryWord},
+    Option{"--englisch", Does::English, "", "englische statt deutscher Monatsnamen"},
+    Option{"--zone", Does::Zone, "[=BUCHSTABE]",
+           "mit dem Zonenbuchstaben der Ortszeit; =Z in UTC, =A bis =Y in der Zone"},
+    Option{"--help", Does::Help, "", "zeigt diese Hilfe"},
+    Option{"--version", Does::Version, "", "zeigt die Version"},
 };
 
 // The window's own message for input that is no time or date.
 constexpr std::string_view kCheckInput = "Bitte Eingaben überprüfen !!!\n";
 constexpr std::string_view kNoZoneLetter = "Die Ortszeit hat keinen Zonenbuchstaben; bitte --zone=Z angeben.\n";
 
+bool isMode(Does does)
+{
+    return does == Does::Now || does == Does::ToTactical || does == Does::ToNormal;
+}
+
+bool isSetting(Does does)
+{
+    return does == Does::English || does == Does::Zone;
+}
+
+// The option as the help writes it, its operands apart or, for a value after "=", joined to it.
+std::string written(const Option& option)
+{
+    const bool joined = option.operands.empty() || option.operands.starts_with('[');
+    return std::string(option.name) + (joined ? "" : " ") + std::string(option.operands);
+}
+
+// One line a mode, each with the settings that change its text, then the answers of their own.
+std::string synopsis()
+{
+    std::string settings;
+    std::string answers;
+    for (const Option& option : kOptions) {
+        if (isSetting(option.does))
+            settings += '[' + written(option) + "] ";
+        else if (!isMode(option.does))
+            answers += (answers.empty() ? "" : " | ") + written(option);
+    }
+    std::string text;
+    const auto line = [&](const std::string& call) {
+        text += (text.empty() ? "Aufruf: taktzeit " : "        taktzeit ") + call + '\n';
+    };
+    for (const Option& option : kOptions) {
+        if (isMode(option.does))
+            line((option.writesTactical ? settings : "") + written(option));
+    }
+    line(answers);
+    return text;
+}
+
 std::string usage()
 {
-    std::string text = "Aufruf: taktzeit [--englisch] [--zone[=BUCHSTABE]] --jetzt\n"
-                       "        taktzeit [--englisch] [--zone[=BUCHSTABE]] --taktisch UHRZEIT DATUM\n"
-                       "        taktzeit --normal TAKTISCHE-ZEIT\n"
-                       "        taktzeit --help | --version\n"
-                       "Ohne diese Optionen öffnet taktzeit sein Fenster.\n";
+    std::string text = synopsis() + "Ohne diese Optionen öffnet taktzeit sein Fenster.\n";
     for (const Option& option : kOptions) {
-        const bool attached = option.operands.empty() || option.operands.starts_with('[');
-        std::string head = "  " + std::string(option.name) + (attached ? "" : " ") + std::string(option.operands);
+        std::string head = "  " + written(option);
         head.resize(std::max<std::size_t>(head.size() + 2, 29), ' ');
         text += head + std::string(option.help) + '\n';
     }
@@ -43,14 +81,6 @@ std::string usage()
         + "Beispiele: taktzeit --taktisch 16:38 14.10.2009 --zone=Z\n"
           "           taktzeit --normal 031732Z jul 04\n";
 }
-
-enum class Mode { None, Now, ToTactical, ToNormal };
-
-// How a group is written: without a letter, with the letter of local time, or in the zone of a letter.
-struct Zone {
-    bool wanted = false;
-    std::optional<char16_t> letter;
-};
 
 Outcome printed(std::u16string_view text)
 {
@@ -67,31 +97,27 @@ Outcome failed(std::string_view message)
     return Outcome{1, {}, std::string(message)};
 }
 
-bool isOption(std::string_view argument)
+// The option an argument names, with its value after "=" where it takes one.
+const Option* optionOf(std::string_view argument)
 {
     const std::string_view name = argument.substr(0, argument.find('='));
-    return std::any_of(kOptions.begin(), kOptions.end(), [&](const Option& option) {
-        return option.name == name && (name == argument || option.operands.starts_with("[="));
+    const auto option = std::find_if(kOptions.begin(), kOptions.end(), [&](const Option& row) {
+        return row.name == name && (name == argument || row.operands.starts_with("[="));
     });
+    return option == kOptions.end() ? nullptr : &*option;
 }
 
-// The moment written as a tactical time or group.
-Outcome written(std::chrono::sys_seconds utc, const Zone& zone, core::MonthLanguage language, const core::Clock& clock)
+// How a tactical time is written: as it stands, or as a group in the zone of a letter or of local time.
+struct Writing {
+    core::MonthLanguage language = core::MonthLanguage::German;
+    bool group = false;
+    std::optional<core::Zone> zone;
+};
+
+Outcome written(std::chrono::sys_seconds utc, const Writing& writing, const core::Clock& clock)
 {
-    using namespace std::chrono;
-    core::Moment shown = clock.localMoment(utc);
-    std::optional<char16_t> letter = zone.letter;
-    if (zone.wanted && !letter) {
-        // The letter of local time at that moment, where its offset has one.
-        const auto offset = floor<seconds>(core::utcInstant(shown)) - utc;
-        if (offset % hours{1} == seconds{0})
-            letter = core::zoneLetter(static_cast<int>(duration_cast<hours>(offset).count()));
-        if (!letter)
-            return failed(kNoZoneLetter);
-    } else if (letter && *letter != u'J') {
-        shown = core::utcMoment(utc + hours{*core::zoneOffsetHours(*letter)});
-    }
-    return printed(core::writeTactical(shown.date, shown.time, language, letter));
+    const auto group = core::writeGroup(utc, writing.zone, writing.language, clock);
+    return group ? printed(*group) : failed(kNoZoneLetter);
 }
 
 }  // namespace
@@ -103,72 +129,71 @@ std::span<const Option> options()
 
 std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock)
 {
-    if (std::none_of(arguments.begin(), arguments.end(), isOption))
+    if (std::none_of(arguments.begin(), arguments.end(), optionOf))
         return std::nullopt;
 
-    Mode mode = Mode::None;
-    bool english = false;
-    Zone zone;
+    const Option* mode = nullptr;
+    Writing writing;
     std::vector<std::u16string> operands;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help")
-            return Outcome{0, usage(), {}};
-        if (argument == "--version")
-            return Outcome{0, "taktzeit " TAKTZEIT_VERSION "\n", {}};
-        if (argument == "--englisch") {
-            english = true;
-            continue;
-        }
-        if (argument == "--zone" || argument.starts_with("--zone=")) {
-            const std::string_view value = argument.substr(std::min<std::size_t>(argument.size(), 7));
-            const char letter = value.size() == 1 ? static_cast<char>(value.front() & ~0x20) : 0;
-            if (argument != "--zone" && !(letter >= 'A' && letter <= 'Z'))
+        const Option* option = optionOf(arguments[i]);
+        if (!option)
+            return usageError();
+        switch (option->does) {
+        case Does::Help: return Outcome{0, usage(), {}};
+        case Does::Version: return Outcome{0, "taktzeit " TAKTZEIT_VERSION "\n", {}};
+        case Does::English: writing.language = core::MonthLanguage::English; break;
+        case Does::Zone: {
+            const std::string_view value = arguments[i].substr(option->name.size());
+            writing.group = true;
+            writing.zone = value.size() == 2 ? core::zoneNamed(static_cast<char16_t>(value[1])) : std::nullopt;
+            if (!value.empty() && !writing.zone)
                 return usageError();
-            zone = Zone{true, letter ? std::optional<char16_t>(letter) : std::nullopt};
-            continue;
+            break;
         }
-        const Mode chosen = argument == "--jetzt" ? Mode::Now
-            : argument == "--taktisch"            ? Mode::ToTactical
-            : argument == "--normal"              ? Mode::ToNormal
-                                                  : Mode::None;
-        if (chosen == Mode::None || mode != Mode::None)
-            return usageError();
-        mode = chosen;
-        // The operands: two after --taktisch, every word up to the next option after --normal.
-        const std::size_t wanted = mode == Mode::ToTactical ? 2 : mode == Mode::ToNormal ? arguments.size() : 0;
-        while (operands.size() < wanted && i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
-            operands.push_back(core::fromUtf8(arguments[++i]));
+        case Does::Now:
+        case Does::ToTactical:
+        case Does::ToNormal:
+            if (mode)
+                return usageError();
+            mode = option;
+            while (operands.size() < option->words && i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
+                operands.push_back(core::fromUtf8(arguments[++i]));
+            break;
+        }
     }
+    if (!mode || (mode->words == kEveryWord ? operands.empty() : operands.size() != mode->words))
+        return usageError();
 
-    const core::MonthLanguage language = english ? core::MonthLanguage::English : core::MonthLanguage::German;
-    switch (mode) {
-    case Mode::Now: return written(std::chrono::floor<std::chrono::seconds>(clock.now()), zone, language, clock);
-    case Mode::ToTactical: {
-        if (operands.size() != 2)
-            return usageError();
+    switch (mode->does) {
+    case Does::Now: {
+        const auto now = std::chrono::floor<std::chrono::seconds>(clock.now());
+        if (!writing.group) {
+            const core::Moment shown = clock.localMoment(now);
+            return printed(core::writeTactical(shown.date, shown.time, writing.language));
+        }
+        return written(now, writing, clock);
+    }
+    case Does::ToTactical: {
         const auto time = core::readClockTime(operands[0]);
         const auto date = core::readDate(operands[1], clock.localNow().date.year());
         if (!time || !date)
             return failed(kCheckInput);
-        if (!zone.wanted)
-            return printed(core::writeTactical(*date, *time, language));
+        if (!writing.group)
+            return printed(core::writeTactical(*date, *time, writing.language));
         // A group is written from the typed local time's moment in UTC, which the hour skipped in spring lacks.
         const auto utc = clock.utcOf(core::Moment{*date, *time, 0});
-        return utc ? written(*utc, zone, language, clock) : failed(kCheckInput);
+        return utc ? written(*utc, writing, clock) : failed(kCheckInput);
     }
-    case Mode::ToNormal: {
-        if (operands.empty())
-            return usageError();
+    case Does::ToNormal: {
         std::u16string text = operands.front();
         for (std::size_t i = 1; i < operands.size(); ++i)
             text += u' ' + operands[i];
         const auto normal = core::tacticalToNormal(text, clock);
         return normal ? printed(normal->time + u' ' + normal->date) : failed(kCheckInput);
     }
-    case Mode::None: break;
+    default: return usageError();
     }
-    return usageError();
 }
 
 }  // namespace command_line

@@ -2,6 +2,7 @@
 
 #include "clock.h"
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,11 +13,20 @@
 // the window, printed, with no window and no display.
 namespace command_line {
 
+// What an option does: a mode (what is answered, one at a time), a setting of the mode, or an answer of its own.
+enum class Does { Now, ToTactical, ToNormal, Zone, English, Help, Version };
+
+// The words that follow --normal: every one up to the next option.
+inline constexpr std::size_t kEveryWord = static_cast<std::size_t>(-1);
+
 // One option of the command line: its name, what follows it, and its line of the help.
 struct Option {
     std::string_view name;
-    std::string_view operands;
+    Does does;
+    std::string_view operands;  // as the help shows them; "[=...]" is a value joined to the name by "="
     std::string_view help;
+    std::size_t words = 0;        // how many words follow it, or kEveryWord
+    bool writesTactical = false;  // a mode whose text --englisch and --zone change
 };
 
 // Every option, in the order of the help; the help, the parser, the manual page and the completion follow it.

@@ -2,7 +2,6 @@
 
 #include "clock_text.h"
 #include "date_reader.h"
-#include "tactical_time.h"
 #include "time_reader.h"
 
 namespace core {
@@ -40,6 +39,24 @@ std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const Clock
     if (readYear(yearText) != local->date.year())
         return std::nullopt;
     return NormalTime{formatHoursMinutes(local->time), formatDate(dayOf(local->date), monthOf(local->date), yearText)};
+}
+
+std::optional<std::u16string> writeGroup(std::chrono::sys_seconds utc, std::optional<Zone> zone, MonthLanguage language,
+                                         const Clock& clock)
+{
+    using namespace std::chrono;
+    Moment shown = clock.localMoment(utc);
+    if (!zone) {
+        const auto offset = floor<seconds>(utcInstant(shown)) - utc;
+        const auto letter =
+            offset % hours{1} == seconds{0} ? zoneLetter(static_cast<int>(offset / hours{1})) : std::nullopt;
+        if (!letter)
+            return std::nullopt;
+        zone = Zone{*letter, {}};
+    } else if (zone->utcOffsetHours) {
+        shown = utcMoment(utc + hours{*zone->utcOffsetHours});
+    }
+    return writeTactical(shown.date, shown.time, language, zone->letter);
 }
 
 }  // namespace core

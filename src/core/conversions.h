@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "moment.h"
 #include "month_names.h"
+#include "tactical_time.h"
 
 #include <chrono>
 #include <optional>
@@ -26,5 +27,10 @@ struct NormalTime {
 // with a zone letter other than J is shown in the clock's local time; a moment that lands outside the years its year
 // digits can be read as is no time.
 std::optional<NormalTime> tacticalToNormal(std::u16string_view text, const Clock& clock);
+
+// A moment in UTC as a date-time group: in the given zone (J: local time), or in local time with the letter of
+// its offset at that moment; nothing where that offset has no letter (half an hour off, beyond twelve hours).
+std::optional<std::u16string> writeGroup(std::chrono::sys_seconds utc, std::optional<Zone> zone, MonthLanguage language,
+                                         const Clock& clock);
 
 }  // namespace core

@@ -4,6 +4,9 @@
 #include "date_reader.h"
 #include "text.h"
 
+#include <algorithm>
+#include <array>
+
 namespace core {
 namespace {
 
@@ -14,13 +17,12 @@ std::u16string_view skipSpaces(std::u16string_view text)
     return text;
 }
 
-// The offset of a zone letter in either case, or nothing for J; false for any other character.
-bool readZone(char16_t letter, std::optional<int>& offsetHours)
-{
-    const char16_t upper = letter >= u'a' && letter <= u'z' ? static_cast<char16_t>(letter - u'a' + u'A') : letter;
-    offsetHours = zoneOffsetHours(upper);
-    return offsetHours || upper == u'J';
-}
+// A is UTC+1 and M UTC+12, N is UTC-1 and Y UTC-12, Z is UTC; J, local time, has no offset.
+constexpr std::array<Zone, 26> kZones{{
+    {u'A', 1},  {u'B', 2},  {u'C', 3},  {u'D', 4},  {u'E', 5},   {u'F', 6},   {u'G', 7},   {u'H', 8},  {u'I', 9},
+    {u'J', {}}, {u'K', 10}, {u'L', 11}, {u'M', 12}, {u'N', -1},  {u'O', -2},  {u'P', -3},  {u'Q', -4}, {u'R', -5},
+    {u'S', -6}, {u'T', -7}, {u'U', -8}, {u'V', -9}, {u'W', -10}, {u'X', -11}, {u'Y', -12}, {u'Z', 0},
+}};
 
 // The month name and the year that end the text, with spaces between them.
 bool readMonthAndYear(std::u16string_view text, TacticalFields& fields)
@@ -36,30 +38,18 @@ bool readMonthAndYear(std::u16string_view text, TacticalFields& fields)
 
 }  // namespace
 
-std::optional<int> zoneOffsetHours(char16_t letter)
+std::optional<Zone> zoneNamed(char16_t letter)
 {
-    if (letter >= u'A' && letter <= u'I')
-        return letter - u'A' + 1;
-    if (letter >= u'K' && letter <= u'M')
-        return letter - u'K' + 10;
-    if (letter >= u'N' && letter <= u'Y')
-        return -(letter - u'N' + 1);
-    if (letter == u'Z')
-        return 0;
-    return std::nullopt;
+    const auto zone = std::find_if(kZones.begin(), kZones.end(),
+                                   [&](const Zone& row) { return foldCase(row.letter) == foldCase(letter); });
+    return zone == kZones.end() ? std::nullopt : std::optional<Zone>(*zone);
 }
 
-std::optional<char16_t> zoneLetter(int offsetHours)
+std::optional<char16_t> zoneLetter(int utcOffsetHours)
 {
-    if (offsetHours >= 1 && offsetHours <= 9)
-        return static_cast<char16_t>(u'A' + offsetHours - 1);
-    if (offsetHours >= 10 && offsetHours <= 12)
-        return static_cast<char16_t>(u'K' + offsetHours - 10);
-    if (offsetHours >= -12 && offsetHours <= -1)
-        return static_cast<char16_t>(u'N' - offsetHours - 1);
-    if (offsetHours == 0)
-        return u'Z';
-    return std::nullopt;
+    const auto zone = std::find_if(kZones.begin(), kZones.end(),
+                                   [&](const Zone& row) { return row.utcOffsetHours == utcOffsetHours; });
+    return zone == kZones.end() ? std::nullopt : std::optional<char16_t>(zone->letter);
 }
 
 std::u16string writeTactical(std::chrono::year_month_day date, ClockTime time, MonthLanguage language,
@@ -85,10 +75,12 @@ std::optional<TacticalFields> readTactical(std::u16string_view text)
     const auto minute = readDigits(cut(text, 2, 2), 2, 2);
     text = skipSpaces(cut(text, 4));
     // Where the rest is no month and year by itself, its first letter may be a zone letter before them.
-    if (!readMonthAndYear(text, fields)
-        && (text.empty() || !readZone(text.front(), fields.utcOffsetHours)
-            || !readMonthAndYear(skipSpaces(cut(text, 1)), fields)))
-        return std::nullopt;
+    if (!readMonthAndYear(text, fields)) {
+        const auto zone = text.empty() ? std::nullopt : zoneNamed(text.front());
+        if (!zone || !readMonthAndYear(skipSpaces(cut(text, 1)), fields))
+            return std::nullopt;
+        fields.utcOffsetHours = zone->utcOffsetHours;
+    }
     if (!day || !hour || !minute || !ClockTime{*hour, *minute, 0}.ok()
         || !calendarDate(*day, fields.month, *readYear(fields.yearDigits)))
         return std::nullopt;
