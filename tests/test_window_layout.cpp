@@ -98,9 +98,11 @@ private slots:
         for (const char* container :
              {"converterWindow", "toTacticalFrame", "makerFrame", "monthNamesFrame", "toNormalFrame"}) {
             QStringList expected;
-            for (const Placement& p : kPlacements) {
-                if (QString(p.container) == container)
-                    expected.prepend(p.name);
+            for (const char* name : kDesignedMakingOrder) {
+                const auto p = std::find_if(std::begin(kPlacements), std::end(kPlacements),
+                                            [&](const Placement& row) { return QString(row.name) == name; });
+                if (QString(p->container) == container)
+                    expected.prepend(name);
             }
             QWidget* parent = QString(container) == "converterWindow"_L1 ? window.get() : control(container);
             QStringList bottomFirst;

@@ -13,9 +13,6 @@ namespace {
 // How long after the full second a status refresh lands: enough for the timer never to fire before it.
 constexpr int kTickDelayMs = 2;
 
-// The longest tactical time typed: a date-time group with single spaces, "031732B jul 2004".
-constexpr std::size_t kTacticalInputLength = 16;
-
 std::u16string tacticalText(const core::Moment& moment)
 {
     return core::writeTactical(moment.date, moment.time, core::MonthLanguage::German);
@@ -31,7 +28,10 @@ Form::Form(View& view, Desktop& desktop)
 
 void Form::load()
 {
-    view.setLimit(Control::TacticalInput, kTacticalInputLength);
+    for (const ControlLayout& row : kControls) {
+        if (row.typingLimit)
+            view.setLimit(row.control, row.typingLimit);
+    }
     refreshStatus();
 }
 
@@ -162,7 +162,7 @@ void Form::tacticalInputChanged()
 // button brought stays whole and can still be shortened.
 void Form::limitTacticalInput(std::size_t length)
 {
-    view.setLimit(Control::TacticalInput, std::max(kTacticalInputLength, length));
+    view.setLimit(Control::TacticalInput, std::max(layoutOf(Control::TacticalInput).typingLimit, length));
 }
 
 void Form::clear(std::initializer_list<Control> fields)

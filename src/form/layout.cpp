@@ -20,6 +20,44 @@ std::u16string_view accessibleDescription(const ControlLayout& row)
     return row.description.empty() ? row.hint : row.description;
 }
 
+PixelRect pixelPlace(const ControlLayout& row, Origin origin, int dpi)
+{
+    int left = row.place.left;
+    int top = row.place.top;
+    if (origin == Origin::Window && row.container != Control::Window) {
+        left += layoutOf(row.container).place.left;
+        top += layoutOf(row.container).place.top;
+    }
+    return PixelRect{pixels(left, dpi), pixels(top, dpi), pixels(row.place.width, dpi), pixels(row.place.height, dpi)};
+}
+
+const std::array<const ControlLayout*, kControls.size()>& makingOrder()
+{
+    static const auto order = [] {
+        std::array<const ControlLayout*, kControls.size()> made{};
+        std::size_t count = 0;
+        const auto make = [&](const ControlLayout& row) {
+            if (std::find(made.begin(), made.begin() + count, &row) == made.begin() + count)
+                made.at(count++) = &row;
+        };
+        for (Control control : kTabOrder) {
+            for (const ControlLayout& row : kControls) {
+                if (row.labelled == control)
+                    make(row);
+            }
+            make(layoutOf(control));
+        }
+        for (bool frames : {false, true}) {
+            for (const ControlLayout& row : kControls) {
+                if ((row.kind == ControlKind::Frame) == frames)
+                    make(row);
+            }
+        }
+        return made;
+    }();
+    return order;
+}
+
 Role roleOf(const ControlLayout& row)
 {
     switch (row.kind) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 // How the window looks, the same in every front-end: its fonts, the logo, the keyboard stop of the month
 // options and the colour of the lit web link.
@@ -18,6 +19,16 @@ constexpr bool takesLabelFont(ControlKind kind)
 {
     return kind == ControlKind::Label || kind == ControlKind::Link;
 }
+
+constexpr int fontPointsOf(const ControlLayout& row)
+{
+    return takesLabelFont(row.kind) ? kLabelFontPoints : kStandardFontPoints;
+}
+
+// The faces with Arial's widths, which the layout was drawn for, most wanted first: the layout is fixed in
+// pixels, so the face must never be left to chance.
+inline constexpr std::array<std::string_view, 5> kArialMetricFaces{"Liberation Sans", "Arimo", "Arial", "Nimbus Sans",
+                                                                   "Helvetica"};
 
 // The logo is drawn at its natural size in pixels at 96 dpi, inside a sunken border of 2 pixels.
 inline constexpr int kLogoPixels = 32;

@@ -47,10 +47,11 @@ const char* roleName(form::Role role)
     return "label";
 }
 
-// Each control as the page makes it: where it lies in its container in CSS pixels (15 twips each), what it
-// is and says, and its place in the keyboard order.
+// Each control as the page makes it: where it lies in its container in CSS pixels, what it is and says, and its
+// place in the keyboard order.
 void createControls()
 {
+    const auto& made = form::makingOrder();
     for (const form::ControlLayout& row : form::kControls) {
         const auto stop = std::find(form::kTabOrder.begin(), form::kTabOrder.end(), row.control);
         val control = val::object();
@@ -59,10 +60,13 @@ void createControls()
                     row.container == Control::Window ? std::string() : std::string(form::layoutOf(row.container).name));
         control.set("role", std::string(roleName(form::roleOf(row))));
         control.set("caption", utf8(row.caption));
-        control.set("left", row.place.left / 15);
-        control.set("top", row.place.top / 15);
-        control.set("width", row.place.width / 15);
-        control.set("height", row.place.height / 15);
+        const form::PixelRect place = form::pixelPlace(row, form::Origin::Container);
+        control.set("left", place.left);
+        control.set("top", place.top);
+        control.set("width", place.width);
+        control.set("height", place.height);
+        // The control made first lies on top.
+        control.set("layer", static_cast<int>(made.end() - std::find(made.begin(), made.end(), &row)));
         control.set("labelFont", form::takesLabelFont(row.kind));
         control.set("disabled", (row.settings & form::kDisabled) != 0);
         control.set("checked", (row.settings & form::kSelected) != 0);
@@ -76,7 +80,8 @@ void createControls()
         control.set("id", static_cast<int>(row.control));
         page().call<void>("createControl", control);
     }
-    page().call<void>("createStatusPanels", static_cast<int>(form::kStatusPanels.size()), form::kStatusPanelWidth / 15);
+    page().call<void>("createStatusPanels", static_cast<int>(form::kStatusPanels.size()),
+                      form::pixels(form::kStatusPanelWidth));
 }
 
 }  // namespace
@@ -84,7 +89,11 @@ void createControls()
 WebView::WebView(form::Desktop& desktop)
     : form(*this, desktop)
 {
-    page().call<void>("open", utf8(form::kTitle), utf8(form::kWebScheme) + utf8(form::kWebAddress));
+    std::string faces;
+    for (std::string_view face : form::kArialMetricFaces)
+        faces += '"' + std::string(face) + "\", ";
+    page().call<void>("open", utf8(form::kTitle), utf8(form::kWebScheme) + utf8(form::kWebAddress),
+                      faces + "sans-serif");
     createControls();
     val::global("lightLink")();
     current = &form;

@@ -42,7 +42,6 @@ private:
     void applyDpi(UINT newDpi);
     void makeFontsAndLogo();
     void showLogoAndPanels();
-    int scaled(int twips) const;
     RECT placeOf(const form::ControlLayout& row) const;
     HFONT fontOf(form::ControlKind kind) const;
 

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -35,14 +36,17 @@ bool fontInstalled(const wchar_t* face)
 // widths, and Tahoma last. Never the bitmap face, which does not scale.
 const wchar_t* dialogFace()
 {
-    static const wchar_t* const face = [] {
-        for (const wchar_t* candidate : {L"Microsoft Sans Serif", L"Arial", L"Liberation Sans"}) {
-            if (fontInstalled(candidate))
+    static const std::wstring face = [] {
+        std::vector<std::wstring> candidates{L"Microsoft Sans Serif"};
+        for (std::string_view name : form::kArialMetricFaces)
+            candidates.emplace_back(name.begin(), name.end());
+        for (const std::wstring& candidate : candidates) {
+            if (fontInstalled(candidate.c_str()))
                 return candidate;
         }
-        return L"Tahoma";
+        return std::wstring(L"Tahoma");
     }();
-    return face;
+    return face.c_str();
 }
 
 OwnedFont makeFont(int points, UINT dpi, bool underline)
@@ -89,31 +93,6 @@ DWORD styleOf(const form::ControlLayout& row)
     return style;
 }
 
-// Child windows are created bottom-most, and the dialog manager tabs down the stacking order: the keyboard
-// order first, each field just after the label that names it (so screen readers take its name from the
-// label), then the other controls, and the frames at the bottom, behind what is drawn on them.
-std::vector<const form::ControlLayout*> creationOrder()
-{
-    std::vector<const form::ControlLayout*> order;
-    const auto added = [&](const form::ControlLayout& row) {
-        return std::find(order.begin(), order.end(), &row) != order.end();
-    };
-    for (Control control : form::kTabOrder) {
-        for (const form::ControlLayout& row : form::kControls) {
-            if (row.labelled == control)
-                order.push_back(&row);
-        }
-        order.push_back(&form::layoutOf(control));
-    }
-    for (bool frames : {false, true}) {
-        for (const form::ControlLayout& row : form::kControls) {
-            if (!added(row) && (row.kind == ControlKind::Frame) == frames)
-                order.push_back(&row);
-        }
-    }
-    return order;
-}
-
 [[noreturn]] void creationFailed(const char* what)
 {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
@@ -122,13 +101,14 @@ std::vector<const form::ControlLayout*> creationOrder()
 }  // namespace
 
 // Each control is made in its place with its font, so that nothing is moved or measured twice before the
-// first paint.
+// first paint. Child windows are created bottom-most, so the form's making order is the stacking order, down
+// which the dialog manager tabs.
 void ConverterWindow::createControls()
 {
     dpi = GetDpiForWindow(window);
     makeFontsAndLogo();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (const form::ControlLayout* row : creationOrder()) {
+    for (const form::ControlLayout* row : form::makingOrder()) {
         const RECT place = placeOf(*row);
         HWND child = CreateWindowExW(
             row->kind == ControlKind::TextBox || row->kind == ControlKind::Picture ? WS_EX_CLIENTEDGE : 0,
@@ -143,7 +123,8 @@ void ConverterWindow::createControls()
     SendMessageW(control(form::kMonthOptions.front()), BM_SETCHECK, BST_CHECKED, 0);
     showLogoAndPanels();
 
-    RECT frame{0, 0, scaled(form::kClientWidth), scaled(form::kClientHeight)};
+    RECT frame{0, 0, form::pixels(form::kClientWidth, static_cast<int>(dpi)),
+               form::pixels(form::kClientHeight, static_cast<int>(dpi))};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -170,21 +151,10 @@ void ConverterWindow::addHints()
     }
 }
 
-int ConverterWindow::scaled(int twips) const
-{
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
-}
-
 RECT ConverterWindow::placeOf(const form::ControlLayout& row) const
 {
-    int left = row.place.left;
-    int top = row.place.top;
-    if (row.container != Control::Window) {
-        left += form::layoutOf(row.container).place.left;
-        top += form::layoutOf(row.container).place.top;
-    }
-    return RECT{scaled(left), scaled(top), scaled(left) + scaled(row.place.width),
-                scaled(top) + scaled(row.place.height)};
+    const form::PixelRect place = form::pixelPlace(row, form::Origin::Window, static_cast<int>(dpi));
+    return RECT{place.left, place.top, place.left + place.width, place.top + place.height};
 }
 
 HFONT ConverterWindow::fontOf(ControlKind kind) const
@@ -209,7 +179,7 @@ void ConverterWindow::showLogoAndPanels()
     SendMessageW(control(Control::Logo), STM_SETICON, reinterpret_cast<WPARAM>(logo.get()), 0);
     std::array<int, form::kStatusPanels.size()> edges{};
     for (std::size_t i = 0; i < edges.size(); ++i)
-        edges[i] = scaled(form::kStatusPanelWidth * static_cast<int>(i + 1));
+        edges[i] = form::pixels(form::kStatusPanelWidth * static_cast<int>(i + 1), static_cast<int>(dpi));
     SendMessageW(control(Control::StatusBar), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 

@@ -17,18 +17,12 @@ using form::ControlKind;
 
 namespace {
 
-// At 96 dpi fifteen twips make one device-independent pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-// The layout is fixed in pixels, so the face must have the metrics it was drawn for, never a chance one.
 QFont sansSerif(int pointSize)
 {
-    QFont font(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                           QStringLiteral("Helvetica")},
-               pointSize);
+    QStringList faces;
+    for (std::string_view face : form::kArialMetricFaces)
+        faces << QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size()));
+    QFont font(faces, pointSize);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
@@ -58,7 +52,7 @@ void ConverterWindow::createControls()
     // A fixed frame with minimize and close buttons but no maximize button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(px(form::kClientWidth), px(form::kClientHeight));
+    setFixedSize(form::pixels(form::kClientWidth), form::pixels(form::kClientHeight));
     setFont(sansSerif(form::kStandardFontPoints));
     setMouseTracking(true);
 
@@ -86,14 +80,15 @@ QWidget* ConverterWindow::createControl(const form::ControlLayout& row)
 {
     QWidget* widget = bareControl(row.kind, qText(row.caption), control(row.container));
     widget->setObjectName(QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size())));
-    widget->setGeometry(px(row.place.left), px(row.place.top), px(row.place.width), px(row.place.height));
+    const form::PixelRect place = form::pixelPlace(row, form::Origin::Container);
+    widget->setGeometry(place.left, place.top, place.width, place.height);
     widget->setEnabled(!(row.settings & form::kDisabled));
     if (!row.hint.empty())
         widget->setToolTip(qText(row.hint));
     widget->setAccessibleName(qText(form::accessibleName(row)));
     widget->setAccessibleDescription(qText(form::accessibleDescription(row)));
-    if (form::takesLabelFont(row.kind))
-        widget->setFont(sansSerif(form::kLabelFontPoints));
+    if (form::fontPointsOf(row) != form::kStandardFontPoints)
+        widget->setFont(sansSerif(form::fontPointsOf(row)));
 
     switch (row.kind) {
     case ControlKind::TextBox:
@@ -130,14 +125,14 @@ QWidget* ConverterWindow::createControl(const form::ControlLayout& row)
 void ConverterWindow::createStatusBar(StatusBar* bar)
 {
     for (form::StatusPanel key : form::kStatusPanels)
-        bar->addPanel(key, px(form::kStatusPanelWidth));
+        bar->addPanel(key, form::pixels(form::kStatusPanelWidth));
 }
 
-// Where controls overlap, the one named first lies on top.
+// Where controls overlap, the one made first lies on top.
 void ConverterWindow::arrangeStacking()
 {
-    for (const form::ControlLayout& row : form::kControls)
-        control(row.control)->lower();
+    for (const form::ControlLayout* row : form::makingOrder())
+        control(row->control)->lower();
 }
 
 void ConverterWindow::arrangeTabOrder()
