@@ -27,8 +27,7 @@ if [ -z "${TAKTZEIT_BENCH_DISPLAY:-}" ]; then
     cmake -S "$root" -B "$build-windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DTAKTZEIT_BENCH=ON -DTAKTZEIT_TESTS=OFF >/dev/null
     cmake --build "$build-windows" -j"$(nproc)" >/dev/null
-    exec env TAKTZEIT_BENCH_DISPLAY=1 xvfb-run --auto-servernum \
-        --server-args="-screen 0 1280x1024x24 -nolisten tcp" "$0"
+    exec env TAKTZEIT_BENCH_DISPLAY=1 "$root/tests/e2e/private_display.sh" "$0"
 fi
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}

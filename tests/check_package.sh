@@ -21,8 +21,7 @@ echo "ok: lintian reports no error and no warning"
 
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
 installed=$(dpkg -L taktzeit | while read -r path; do [ -d "$path" ] || echo "$path"; done)
-xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
-    bash -c 'source tests/e2e/desktop.sh && start_desktop && start_program /usr/bin/taktzeit'
+tests/e2e/private_display.sh bash -c 'source tests/e2e/desktop.sh && start_desktop && start_program /usr/bin/taktzeit'
 echo "ok: installed, /usr/bin/taktzeit opens its window"
 completions=$(bash -c 'source /usr/share/bash-completion/completions/taktzeit && COMP_WORDS=(taktzeit --t) COMP_CWORD=1 \
     && _taktzeit && echo "${COMPREPLY[*]}"')

@@ -6,6 +6,8 @@
 #include "layout.h"
 #include "view.h"
 
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,12 @@ public:
     virtual void open(FakeDesktop& desktop) = 0;
     virtual void close() = 0;
     // The user types the text into the field in place of what it held.
-    virtual void type(Control field, std::u16string_view text) = 0;
+    void type(Control field, std::u16string_view text)
+    {
+        clear(field);
+        typeMore(field, text);
+    }
+    virtual void clear(Control field) = 0;
     // The text lands in the field whole, line breaks included, as a paste with Ctrl+V brings it.
     virtual void fill(Control field, std::u16string_view text) = 0;
     // Typed at the end of the field's text.
@@ -57,168 +64,214 @@ public:
     virtual std::vector<ShownMessage> takeMessages() = 0;
 };
 
-enum class Do {
-    Type,
-    Fill,
-    TypeMore,
-    EraseLast,
-    Click,
-    Tick,
-    Minimize,
-    Restore,
-    BlankPanel,
-    ClockAt,  // the clock stands at the moment from now on (local, or UTC when number is 1), its readings counted
-              // afresh
-    ClipboardHolds,
-    ClipboardWaits,  // the clipboard answers only when a later step says so
-    ClipboardAnswers,
-    ClipboardGivesUp,
-    ClipboardRefuses,  // the system will not let the program read the clipboard
-    CopyFails,         // every copy from now on finds the clipboard held by another program
-    BrowserFails,
-    ExpectText,
-    ExpectEnabled,
-    ExpectChecked,
-    ExpectPanel,
-    ExpectCaption,
-    ExpectMessage,  // exactly this one message since the last look at the messages
-    ExpectNoMessage,
-    ExpectClipboard,
-    ExpectPasteRequests,
-    ExpectOpened,  // the one address opened so far
-    ExpectClockReads,
-    ExpectTickDelay,
-};
+// What typing leaves in a field that holds the text and takes at most `limit` characters: each keystroke adds
+// its character while there is room.
+inline std::u16string typedInto(std::u16string text, std::u16string_view typed, std::size_t limit)
+{
+    for (char16_t character : typed) {
+        if (text.size() < limit)
+            text += character;
+    }
+    return text;
+}
 
-struct Step {
-    Do what;
-    Control control = Control::None;
-    std::u16string text = {};
-    int number = 0;
-    core::Moment moment = {};
-    StatusPanel panel = StatusPanel::Time;
-    MessageIcon icon = MessageIcon::Critical;
-};
+// A message as the cases read it; one that is not modal to the window or not titled as designed says so.
+inline ShownMessage shownMessage(bool modalToWindow, std::u16string_view title, std::u16string_view text,
+                                 MessageIcon icon)
+{
+    const bool designed = modalToWindow && title == kDesignedTitle;
+    return {(designed ? std::u16string() : u"(not modal or wrongly titled) " + std::u16string(title) + u": ")
+                + std::u16string(text),
+            icon};
+}
+
+// One thing the user or the desktop does, or one look at what the window shows: what went wrong, or nothing.
+using Step = std::function<std::string(FormDriver& driver, FakeDesktop& desktop)>;
+
+template <class Value>
+std::string differs(const std::string& what, const Value& shown, const Value& wanted)
+{
+    if (shown == wanted)
+        return {};
+    if constexpr (std::is_same_v<Value, std::u16string>)
+        return what + " is '" + utf8(shown) + "', not '" + utf8(wanted) + "'";
+    else
+        return what + " is " + std::to_string(shown) + ", not " + std::to_string(wanted);
+}
+
+inline std::string controlName(Control control)
+{
+    return std::string(form::layoutOf(control).name);
+}
+
+// A step that only acts.
+template <class Action>
+Step act(Action action)
+{
+    return [action](FormDriver& driver, FakeDesktop& desktop) {
+        action(driver, desktop);
+        return std::string();
+    };
+}
 
 inline Step type(Control field, std::u16string text)
 {
-    return {Do::Type, field, std::move(text)};
+    return act([=](FormDriver& driver, FakeDesktop&) { driver.type(field, text); });
 }
 inline Step fill(Control field, std::u16string text)
 {
-    return {Do::Fill, field, std::move(text)};
+    return act([=](FormDriver& driver, FakeDesktop&) { driver.fill(field, text); });
 }
 inline Step typeMore(Control field, std::u16string text)
 {
-    return {Do::TypeMore, field, std::move(text)};
+    return act([=](FormDriver& driver, FakeDesktop&) { driver.typeMore(field, text); });
 }
 inline Step eraseLast(Control field)
 {
-    return {Do::EraseLast, field};
+    return act([=](FormDriver& driver, FakeDesktop&) { driver.eraseLast(field); });
 }
 inline Step click(Control control)
 {
-    return {Do::Click, control};
+    return act([=](FormDriver& driver, FakeDesktop&) { driver.click(control); });
 }
 inline Step tick()
 {
-    return {Do::Tick};
+    return act([](FormDriver& driver, FakeDesktop&) { driver.tick(); });
 }
 inline Step minimize()
 {
-    return {Do::Minimize};
+    return act([](FormDriver& driver, FakeDesktop&) { driver.setMinimized(true); });
 }
 inline Step restore()
 {
-    return {Do::Restore};
+    return act([](FormDriver& driver, FakeDesktop&) { driver.setMinimized(false); });
 }
 inline Step blankPanel(StatusPanel panel)
 {
-    return {.what = Do::BlankPanel, .panel = panel};
+    return act([=](FormDriver& driver, FakeDesktop&) { driver.blankPanel(panel); });
 }
+// The clock stands at the local moment from now on, its readings counted afresh.
 inline Step clockAt(core::Moment moment)
 {
-    return {.what = Do::ClockAt, .moment = moment};
+    return act([=](FormDriver&, FakeDesktop& desktop) {
+        desktop.standAt(moment);
+        desktop.clockReads = 0;
+    });
 }
+// The same, the moment in UTC.
 inline Step clockAtUtc(core::Moment moment)
 {
-    return {.what = Do::ClockAt, .number = 1, .moment = moment};
+    return act([=](FormDriver&, FakeDesktop& desktop) {
+        desktop.instant = core::utcInstant(moment);
+        desktop.clockReads = 0;
+    });
 }
 inline Step clipboardHolds(std::u16string text)
 {
-    return {.what = Do::ClipboardHolds, .text = std::move(text)};
+    return act([=](FormDriver&, FakeDesktop& desktop) { desktop.clipboard = text; });
 }
+// The clipboard answers only when a later step says so.
 inline Step clipboardWaits()
 {
-    return {Do::ClipboardWaits};
+    return act([](FormDriver&, FakeDesktop& desktop) { desktop.answersAtOnce = false; });
 }
 inline Step clipboardAnswers()
 {
-    return {Do::ClipboardAnswers};
+    return act([](FormDriver&, FakeDesktop& desktop) { desktop.answerPaste(); });
 }
 inline Step clipboardGivesUp()
 {
-    return {Do::ClipboardGivesUp};
+    return act([](FormDriver&, FakeDesktop& desktop) { desktop.answerPaste(form::ClipboardAnswer::Silent); });
 }
+// The system will not let the program read the clipboard.
 inline Step clipboardRefuses()
 {
-    return {Do::ClipboardRefuses};
+    return act([](FormDriver&, FakeDesktop& desktop) { desktop.answerPaste(form::ClipboardAnswer::Refused); });
 }
+// Every copy from now on finds the clipboard held by another program.
 inline Step copyFails()
 {
-    return {Do::CopyFails};
+    return act([](FormDriver&, FakeDesktop& desktop) { desktop.copyFails = true; });
 }
 inline Step browserFails()
 {
-    return {Do::BrowserFails};
+    return act([](FormDriver&, FakeDesktop& desktop) { desktop.browserWorks = false; });
 }
 inline Step expectText(Control field, std::u16string text)
 {
-    return {Do::ExpectText, field, std::move(text)};
+    return [=](FormDriver& driver, FakeDesktop&) {
+        return differs("the text of " + controlName(field), driver.text(field), text);
+    };
 }
 inline Step expectEnabled(Control control, bool enabled)
 {
-    return {Do::ExpectEnabled, control, {}, enabled};
+    return [=](FormDriver& driver, FakeDesktop&) {
+        return differs(controlName(control) + " enabled", int(driver.isEnabled(control)), int(enabled));
+    };
 }
 inline Step expectChecked(Control option, bool checked)
 {
-    return {Do::ExpectChecked, option, {}, checked};
+    return [=](FormDriver& driver, FakeDesktop&) {
+        return differs(controlName(option) + " selected", int(driver.isChecked(option)), int(checked));
+    };
 }
 inline Step expectPanel(StatusPanel panel, std::u16string text)
 {
-    return {.what = Do::ExpectPanel, .text = std::move(text), .panel = panel};
+    return [=](FormDriver& driver, FakeDesktop&) {
+        return differs("panel " + std::to_string(int(panel)), driver.panelText(panel), text);
+    };
 }
 inline Step expectCaption(std::u16string text)
 {
-    return {.what = Do::ExpectCaption, .text = std::move(text)};
+    return [=](FormDriver& driver, FakeDesktop&) { return differs("the caption", driver.caption(), text); };
 }
-inline Step expectMessage(std::u16string text, MessageIcon icon)
+inline std::u16string described(const std::u16string& text, MessageIcon icon)
 {
-    return {.what = Do::ExpectMessage, .text = std::move(text), .icon = icon};
+    return text + (icon == MessageIcon::Critical ? u" (stop); " : u" (information); ");
+}
+// Exactly these messages since the last look at the messages: one, or none.
+inline Step expectMessages(std::u16string wanted)
+{
+    return [=](FormDriver& driver, FakeDesktop&) {
+        std::u16string shown;
+        for (const ShownMessage& message : driver.takeMessages())
+            shown += described(message.text, message.icon);
+        return differs("the messages", shown, wanted);
+    };
+}
+inline Step expectMessage(const std::u16string& text, MessageIcon icon)
+{
+    return expectMessages(described(text, icon));
 }
 inline Step expectNoMessage()
 {
-    return {Do::ExpectNoMessage};
+    return expectMessages({});
 }
 inline Step expectClipboard(std::u16string text)
 {
-    return {.what = Do::ExpectClipboard, .text = std::move(text)};
+    return [=](FormDriver&, FakeDesktop& desktop) { return differs("the clipboard", desktop.clipboard, text); };
 }
 inline Step expectPasteRequests(int count)
 {
-    return {.what = Do::ExpectPasteRequests, .number = count};
+    return [=](FormDriver&, FakeDesktop& desktop) { return differs("paste requests", desktop.pasteRequests, count); };
 }
+// The one address opened so far.
 inline Step expectOpened(std::u16string address)
 {
-    return {.what = Do::ExpectOpened, .text = std::move(address)};
+    return [=](FormDriver&, FakeDesktop& desktop) {
+        return differs("addresses opened", desktop.opened.size() == 1 ? desktop.opened.front() : std::u16string(u"?"),
+                       address);
+    };
 }
 inline Step expectClockReads(int count)
 {
-    return {.what = Do::ExpectClockReads, .number = count};
+    return [=](FormDriver&, FakeDesktop& desktop) { return differs("clock readings", desktop.clockReads, count); };
 }
 inline Step expectTickDelay(int milliseconds)
 {
-    return {.what = Do::ExpectTickDelay, .number = milliseconds};
+    return [=](FormDriver& driver, FakeDesktop&) {
+        return differs("the next tick in ms", driver.tickDelay(), milliseconds);
+    };
 }
 
 struct FormCase {
@@ -244,6 +297,10 @@ inline std::vector<FormCase> formCases()
           expectChecked(Control::EnglishMonthsOption, false), expectCaption(kDesignedTitle)}},
         {"the tactical input takes 16 typed characters",
          {type(Control::TacticalInput, u"031732B jul 20041"), expectText(Control::TacticalInput, u"031732B jul 2004")}},
+        {"the time and date inputs take any length",
+         {type(Control::TimeInput, u"16:38:53 und noch viel mehr"), type(Control::DateInput, u"14.10.2009 und mehr"),
+          expectText(Control::TimeInput, u"16:38:53 und noch viel mehr"),
+          expectText(Control::DateInput, u"14.10.2009 und mehr")}},
         {"now fills the upper frame from one reading",
          {click(Control::EnglishMonthsOption), clockAt(momentAt(2009, 10, 14, 16, 38, 53)), click(Control::NowButton),
           expectClockReads(1), expectText(Control::TimeInput, u"16:38:53"),
@@ -390,80 +447,6 @@ inline std::vector<FormCase> formCases()
     return all;
 }
 
-template <class Value>
-std::string differs(const std::string& what, const Value& shown, const Value& wanted)
-{
-    if (shown == wanted)
-        return {};
-    if constexpr (std::is_same_v<Value, std::u16string>)
-        return what + " is '" + utf8(shown) + "', not '" + utf8(wanted) + "'";
-    else
-        return what + " is " + std::to_string(shown) + ", not " + std::to_string(wanted);
-}
-
-inline std::string controlName(Control control)
-{
-    return std::string(form::layoutOf(control).name);
-}
-
-// What went wrong in the step, or nothing.
-inline std::string runStep(const Step& step, FormDriver& driver, FakeDesktop& desktop)
-{
-    switch (step.what) {
-    case Do::Type: driver.type(step.control, step.text); break;
-    case Do::Fill: driver.fill(step.control, step.text); break;
-    case Do::TypeMore: driver.typeMore(step.control, step.text); break;
-    case Do::EraseLast: driver.eraseLast(step.control); break;
-    case Do::Click: driver.click(step.control); break;
-    case Do::Tick: driver.tick(); break;
-    case Do::Minimize: driver.setMinimized(true); break;
-    case Do::Restore: driver.setMinimized(false); break;
-    case Do::BlankPanel: driver.blankPanel(step.panel); break;
-    case Do::ClockAt:
-        if (step.number == 1)
-            desktop.instant = core::utcInstant(step.moment);
-        else
-            desktop.standAt(step.moment);
-        desktop.clockReads = 0;
-        break;
-    case Do::ClipboardHolds: desktop.clipboard = step.text; break;
-    case Do::ClipboardWaits: desktop.answersAtOnce = false; break;
-    case Do::ClipboardAnswers: desktop.answerPaste(); break;
-    case Do::ClipboardGivesUp: desktop.answerPaste(form::ClipboardAnswer::Silent); break;
-    case Do::ClipboardRefuses: desktop.answerPaste(form::ClipboardAnswer::Refused); break;
-    case Do::CopyFails: desktop.copyFails = true; break;
-    case Do::BrowserFails: desktop.browserWorks = false; break;
-    case Do::ExpectText:
-        return differs("the text of " + controlName(step.control), driver.text(step.control), step.text);
-    case Do::ExpectEnabled:
-        return differs(controlName(step.control) + " enabled", int(driver.isEnabled(step.control)), step.number);
-    case Do::ExpectChecked:
-        return differs(controlName(step.control) + " selected", int(driver.isChecked(step.control)), step.number);
-    case Do::ExpectPanel:
-        return differs("panel " + std::to_string(int(step.panel)), driver.panelText(step.panel), step.text);
-    case Do::ExpectCaption: return differs("the caption", driver.caption(), step.text);
-    case Do::ExpectMessage:
-    case Do::ExpectNoMessage: {
-        const auto described = [](const std::u16string& text, MessageIcon icon) {
-            return text + (icon == MessageIcon::Critical ? u" (stop); " : u" (information); ");
-        };
-        std::u16string shown;
-        for (const ShownMessage& message : driver.takeMessages())
-            shown += described(message.text, message.icon);
-        return differs("the messages", shown,
-                       step.what == Do::ExpectMessage ? described(step.text, step.icon) : std::u16string());
-    }
-    case Do::ExpectClipboard: return differs("the clipboard", desktop.clipboard, step.text);
-    case Do::ExpectPasteRequests: return differs("paste requests", desktop.pasteRequests, step.number);
-    case Do::ExpectOpened:
-        return differs("addresses opened", desktop.opened.size() == 1 ? desktop.opened.front() : std::u16string(u"?"),
-                       step.text);
-    case Do::ExpectClockReads: return differs("clock readings", desktop.clockReads, step.number);
-    case Do::ExpectTickDelay: return differs("the next tick in ms", driver.tickDelay(), step.number);
-    }
-    return {};
-}
-
 // Runs the case on a window of the driver's kind; what went wrong, or nothing.
 inline std::string runCase(const FormCase& formCase, FormDriver& driver)
 {
@@ -472,12 +455,39 @@ inline std::string runCase(const FormCase& formCase, FormDriver& driver)
     driver.open(desktop);
     std::string failure;
     for (std::size_t i = 0; i < formCase.steps.size() && failure.empty(); ++i) {
-        failure = runStep(formCase.steps[i], driver, desktop);
+        failure = formCase.steps[i](driver, desktop);
         if (!failure.empty())
             failure = "step " + std::to_string(i + 1) + ": " + failure;
     }
     driver.close();
     return failure;
 }
+
+// The cases' results as a test program without Qt Test prints them: a line a case, then "N passed, N failed"
+// (and how many were skipped).
+class Tally {
+public:
+    void report(const std::string& name, const std::string& failure)
+    {
+        failure.empty() ? ++passed : ++failed;
+        std::printf("%s: %s%s\n", failure.empty() ? "PASS" : "FAIL", name.c_str(),
+                    failure.empty() ? "" : (": " + failure).c_str());
+        std::fflush(stdout);
+    }
+    void skip(const std::string& name)
+    {
+        ++skipped;
+        std::printf("SKIP: %s\n", name.c_str());
+    }
+    std::string summary() const
+    {
+        return std::to_string(passed) + " passed, " + std::to_string(failed) + " failed"
+            + (skipped ? ", " + std::to_string(skipped) + " skipped" : "");
+    }
+    int exitCode() const { return failed == 0 ? 0 : 1; }
+
+private:
+    int passed = 0, failed = 0, skipped = 0;
+};
 
 }  // namespace cases

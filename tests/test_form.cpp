@@ -60,17 +60,13 @@ public:
         form.reset();
         view.reset();
     }
-    void type(Control field, std::u16string_view text) override
-    {
-        view->texts[field].clear();
-        typeMore(field, text);
-    }
+    void clear(Control field) override { view->texts[field].clear(); }
     void fill(Control field, std::u16string_view text) override { edit(field, std::u16string(text)); }
     void typeMore(Control field, std::u16string_view text) override
     {
         const std::u16string& before = view->texts[field];
-        if (before.size() < view->limit(field))
-            edit(field, (before + std::u16string(text)).substr(0, view->limit(field)));
+        if (const std::u16string typed = typedInto(before, text, view->limit(field)); typed != before)
+            edit(field, typed);
     }
     void eraseLast(Control field) override
     {

@@ -32,11 +32,7 @@ public:
         window.reset();
         messageBoxes.shown.clear();
     }
-    void type(Control field, std::u16string_view text) override
-    {
-        widget<QLineEdit>(field)->clear();
-        typeMore(field, text);
-    }
+    void clear(Control field) override { widget<QLineEdit>(field)->clear(); }
     void fill(Control field, std::u16string_view text) override { widget<QLineEdit>(field)->setText(qText(text)); }
     void typeMore(Control field, std::u16string_view text) override
     {
@@ -75,13 +71,9 @@ public:
     std::vector<ShownMessage> takeMessages() override
     {
         std::vector<ShownMessage> taken;
-        for (const auto& shown : std::exchange(messageBoxes.shown, {})) {
-            const bool designed = shown.owner == window.get() && shown.title == QString::fromUtf16(kDesignedTitle);
-            taken.push_back(
-                {(designed ? u""_s : u"(not modal or wrongly titled) "_s + shown.title + u": "_s).toStdU16String()
-                     + shown.text.toStdU16String(),
-                 shown.icon});
-        }
+        for (const auto& shown : std::exchange(messageBoxes.shown, {}))
+            taken.push_back(shownMessage(shown.owner == window.get(), shown.title.toStdU16String(),
+                                         shown.text.toStdU16String(), shown.icon));
         return taken;
     }
 

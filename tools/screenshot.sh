@@ -11,8 +11,8 @@ default_output=$root/docs/screenshot.png
 output=${2:-$default_output}
 if [ -z "${TAKTZEIT_SCREENSHOT_DISPLAY:-}" ]; then
     "$root/scripts/install-dependencies" test screenshot
-    exec env TAKTZEIT_SCREENSHOT_DISPLAY=1 QT_SCALE_FACTOR="$SCALE" xvfb-run --auto-servernum \
-        --server-args="-screen 0 1920x1200x24 -nolisten tcp" "$0" "$program" "$output"
+    exec env TAKTZEIT_SCREENSHOT_DISPLAY=1 QT_SCALE_FACTOR="$SCALE" TAKTZEIT_SCREEN=1920x1200x24 \
+        "$root/tests/e2e/private_display.sh" "$0" "$program" "$output"
 fi
 source "$root/tests/e2e/desktop.sh"
 

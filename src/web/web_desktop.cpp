@@ -27,9 +27,15 @@ Answer taken(std::map<int, Answer>& waiting, int request)
 
 }  // namespace
 
+// The page names the clipboard's answers as the form does: taktzeit.answers.Done and so on.
 WebDesktop::WebDesktop()
 {
     current = this;
+    val answers = val::object();
+    answers.set("Done", static_cast<int>(form::ClipboardAnswer::Done));
+    answers.set("Silent", static_cast<int>(form::ClipboardAnswer::Silent));
+    answers.set("Refused", static_cast<int>(form::ClipboardAnswer::Refused));
+    val::global("taktzeit").set("answers", answers);
 }
 
 WebDesktop::~WebDesktop()
@@ -73,6 +79,7 @@ bool WebDesktop::openWebAddress(std::u16string_view)
     return true;
 }
 
+// The answer is one of taktzeit.answers.
 void WebDesktop::answerCopy(int request, int answer)
 {
     if (const form::CopyAnswer pending = current ? taken(current->copies, request) : nullptr)

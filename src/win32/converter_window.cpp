@@ -109,8 +109,6 @@ LRESULT CALLBACK ConverterWindow::windowProcedure(HWND window, UINT message, WPA
 
 LRESULT ConverterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (desktop.handleMessage(message, wParam, lParam))
-        return 0;
     switch (message) {
     case WM_COMMAND: command(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_TIMER:

@@ -16,7 +16,7 @@ class ConverterWindow final : private form::View {
 public:
     // The timer of the status clock, and the one that adds the fields' hints after the first paint.
     static constexpr UINT_PTR kTickTimer = 1;
-    static constexpr UINT_PTR kHintsTimer = 3;
+    static constexpr UINT_PTR kHintsTimer = 2;
     // The id of a control's child window.
     static int idOf(form::Control control);
 

@@ -28,8 +28,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&commonControls);
-    Win32Desktop desktop;
     try {
+        Win32Desktop desktop;
         win32::ConverterWindow window(desktop);
         window.show(showCommand);
         MSG message{};

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -17,6 +18,12 @@ struct Win32Desktop::PasteRead {
 };
 
 namespace {
+
+// What a finished clipboard copy or read posts to the desktop's window; a paste's deadline is its timer.
+constexpr UINT kCopyDone = WM_APP + 1;
+constexpr UINT kPasteRead = WM_APP + 2;
+constexpr UINT_PTR kPasteTimer = 1;
+constexpr wchar_t kClassName[] = L"taktzeitDesktop";
 
 using Deadline = std::chrono::steady_clock::time_point;
 
@@ -85,10 +92,26 @@ bool writeClipboard(HWND owner, const std::u16string& text, Deadline deadline)
 
 }  // namespace
 
-Win32Desktop::Win32Desktop() = default;
+Win32Desktop::Win32Desktop()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = messageProcedure;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "RegisterClassExW");
+    messages = CreateWindowExW(0, kClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    if (!messages)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowExW");
+    SetWindowLongPtrW(messages, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
 
 Win32Desktop::~Win32Desktop()
 {
+    SetWindowLongPtrW(messages, GWLP_USERDATA, 0);
+    DestroyWindow(messages);
     if (comReady)
         win32::systemFunction<decltype(CoUninitialize)>(L"ole32.dll", "CoUninitialize")();
 }
@@ -114,7 +137,7 @@ void Win32Desktop::copy(std::u16string_view text, form::CopyAnswer answer)
 {
     pendingCopy = std::move(answer);
     const WPARAM number = ++copyNumber;
-    std::thread([target = window, number, text = std::u16string(text),
+    std::thread([target = messages, number, text = std::u16string(text),
                  deadline = std::chrono::steady_clock::now() + form::kClipboardDeadline] {
         PostMessageW(target, kCopyDone, number, writeClipboard(target, text, deadline));
     }).detach();
@@ -125,8 +148,8 @@ void Win32Desktop::requestPaste(form::PasteAnswer answer)
     pendingPaste = std::move(answer);
     const WPARAM number = ++pasteNumber;
     pasteRead = std::make_shared<PasteRead>();
-    SetTimer(window, kPasteTimer, static_cast<UINT>(form::kClipboardDeadline.count()), nullptr);
-    std::thread([target = window, number, read = pasteRead,
+    SetTimer(messages, kPasteTimer, static_cast<UINT>(form::kClipboardDeadline.count()), nullptr);
+    std::thread([target = messages, number, read = pasteRead,
                  deadline = std::chrono::steady_clock::now() + form::kClipboardDeadline] {
         const auto text = readClipboard(deadline);
         if (!text)
@@ -137,14 +160,21 @@ void Win32Desktop::requestPaste(form::PasteAnswer answer)
     }).detach();
 }
 
-bool Win32Desktop::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Win32Desktop::messageProcedure(HWND messages, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(messages, GWLP_USERDATA));
+    if (!self || (message != kCopyDone && message != kPasteRead && message != WM_TIMER))
+        return DefWindowProcW(messages, message, wParam, lParam);
+    self->onMessage(message, wParam, lParam);
+    return 0;
+}
+
+void Win32Desktop::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kCopyDone) {
         if (const form::CopyAnswer answer = wParam == copyNumber ? std::exchange(pendingCopy, nullptr) : nullptr)
             answer(lParam ? form::ClipboardAnswer::Done : form::ClipboardAnswer::Silent);
-        return true;
-    }
-    if (message == kPasteRead) {
+    } else if (message == kPasteRead) {
         // An answer after its deadline, or to an earlier request, is dropped.
         if (wParam == pasteNumber) {
             std::unique_lock<std::mutex> taking(pasteRead->lock);
@@ -152,18 +182,14 @@ bool Win32Desktop::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             taking.unlock();
             answerPaste(form::ClipboardAnswer::Done, std::move(text));
         }
-        return true;
-    }
-    if (message == WM_TIMER && wParam == kPasteTimer) {
+    } else if (wParam == kPasteTimer) {
         answerPaste(form::ClipboardAnswer::Silent, {});
-        return true;
     }
-    return false;
 }
 
 void Win32Desktop::answerPaste(form::ClipboardAnswer answer, std::u16string text)
 {
-    KillTimer(window, kPasteTimer);
+    KillTimer(messages, kPasteTimer);
     ++pasteNumber;
     pasteRead.reset();
     if (const form::PasteAnswer pending = std::exchange(pendingPaste, nullptr))

@@ -6,21 +6,17 @@
 #include <memory>
 
 // The desktop the form works on, through Windows: the local clock and time zone, the clipboard, the
-// default browser and message boxes. The clipboard is waited for away from the window's thread; its answers
-// come to the window as messages.
+// default browser and message boxes. The clipboard is waited for away from the calling thread; its answers
+// and a paste's deadline come to a message-only window of the desktop's own on that thread, so a program
+// without a window of its own copies through it too.
 class Win32Desktop final : public WindowDesktop {
 public:
-    // The messages a finished clipboard copy or read posts to the window; a paste's deadline is the window's
-    // timer kPasteTimer.
-    static constexpr UINT kCopyDone = WM_APP + 1;
-    static constexpr UINT kPasteRead = WM_APP + 2;
-    static constexpr UINT_PTR kPasteTimer = 2;
-
     Win32Desktop();
     ~Win32Desktop() override;
+    Win32Desktop(const Win32Desktop&) = delete;
+    Win32Desktop& operator=(const Win32Desktop&) = delete;
 
     void setWindow(HWND window) override;
-    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void showMessage(HWND owner, std::u16string_view title, std::u16string_view text, form::MessageIcon icon) override;
 
     core::Instant now() const override;
@@ -34,10 +30,14 @@ public:
     struct PasteRead;
 
 private:
+    static LRESULT CALLBACK messageProcedure(HWND messages, UINT message, WPARAM wParam, LPARAM lParam);
+    void onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void answerPaste(form::ClipboardAnswer answer, std::u16string text);
 
     const Win32Clock clock;
     HWND window = nullptr;
+    // The desktop's own message-only window: the clipboard's owner, and where its answers and timer arrive.
+    HWND messages = nullptr;
     form::CopyAnswer pendingCopy;
     form::PasteAnswer pendingPaste;
     std::shared_ptr<PasteRead> pasteRead;

@@ -1,7 +1,7 @@
 #!/bin/bash
 # The paste button against clipboards that misbehave, on a real X display: an owner that never answers, and
 # ten megabytes of text. Through both the status clock goes on (no pause over 1.5 s), the program stays
-# small, and the answer is the message or the first part of the text. Run by e2e.sh inside xvfb-run.
+# small, and the answer is the message or the first part of the text. Run by private_display.sh.
 # Usage: clipboard.sh PROGRAM REPAINT_GAPS   (TAKTZEIT_E2E_SANITIZED=1 skips the memory bound)
 set -euo pipefail
 here=$(dirname "$0")

@@ -1,6 +1,6 @@
 #!/bin/bash
 # A user's road through the real program on an X display: convert, copy, paste, convert back, minimize,
-# restore, close. Run by e2e.sh inside xvfb-run.
+# restore, close. Run by private_display.sh.
 set -euo pipefail
 here=$(dirname "$0")
 program=$1

@@ -7,7 +7,6 @@
 
 #include <emscripten/val.h>
 
-#include <cstdio>
 #include <memory>
 #include <set>
 #include <string>
@@ -41,22 +40,16 @@ class PageDriver final : public FormDriver {
 public:
     void open(FakeDesktop& desktop) override { view = std::make_unique<WebView>(desktop); }
     void close() override { view.reset(); }
-    void type(Control field, std::u16string_view text) override
-    {
-        element(field).set("value", std::string());
-        typeMore(field, text);
-    }
+    void clear(Control field) override { element(field).set("value", std::string()); }
     void fill(Control field, std::u16string_view text) override { edit(field, core::toUtf8(text)); }
-    // A keystroke adds its character while the field holds fewer than its limit, as the browser keeps it.
+    // The browser keeps a field to its limit.
     void typeMore(Control field, std::u16string_view text) override
     {
-        for (char16_t character : text) {
-            const val box = element(field);
-            const int limit = box["maxLength"].as<int>();
-            const std::u16string value = core::fromUtf8(box["value"].as<std::string>());
-            if (limit < 0 || value.size() < static_cast<std::size_t>(limit))
-                edit(field, core::toUtf8(value + character));
-        }
+        const int limit = element(field)["maxLength"].as<int>();
+        const std::u16string value = this->text(field);
+        const std::u16string typed = typedInto(value, text, limit < 0 ? std::u16string::npos : std::size_t(limit));
+        if (typed != value)
+            edit(field, core::toUtf8(typed));
     }
     void eraseLast(Control field) override
     {
@@ -98,15 +91,14 @@ public:
         const val dialogs = document().call<val>("querySelectorAll", std::string("dialog"));
         for (int i = 0; i < dialogs["length"].as<int>(); ++i) {
             const val dialog = dialogs[i];
-            const std::u16string title =
-                core::fromUtf8(dialog.call<val>("querySelector", std::string("h2"))["textContent"].as<std::string>());
-            const bool designed = dialog.call<bool>("matches", std::string(":modal")) && title == kDesignedTitle;
-            taken.push_back(
-                {(designed ? u"" : u"(not modal or wrongly titled) " + title + u": ")
-                     + core::fromUtf8(
-                         dialog.call<val>("querySelector", std::string("p"))["textContent"].as<std::string>()),
-                 dialog["className"].as<std::string>() == "critical" ? MessageIcon::Critical
-                                                                     : MessageIcon::Information});
+            const auto textOf = [&](const char* part) {
+                return core::fromUtf8(
+                    dialog.call<val>("querySelector", std::string(part))["textContent"].as<std::string>());
+            };
+            taken.push_back(shownMessage(dialog.call<bool>("matches", std::string(":modal")), textOf("h2"), textOf("p"),
+                                         dialog["className"].as<std::string>() == "critical"
+                                             ? MessageIcon::Critical
+                                             : MessageIcon::Information));
             dialog.call<void>("close");
             dialog.call<void>("remove");
         }
@@ -136,21 +128,15 @@ const std::set<std::string> kDoneByTheBrowser{
 
 int main()
 {
-    int passed = 0, failed = 0, skipped = 0;
+    Tally tally;
     for (const FormCase& formCase : formCases()) {
         if (kDoneByTheBrowser.count(formCase.name)) {
-            ++skipped;
-            std::printf("SKIP: %s\n", formCase.name.c_str());
+            tally.skip(formCase.name);
             continue;
         }
         PageDriver driver;
-        const std::string failure = runCase(formCase, driver);
-        failure.empty() ? ++passed : ++failed;
-        std::printf("%s: %s%s\n", failure.empty() ? "PASS" : "FAIL", formCase.name.c_str(),
-                    failure.empty() ? "" : (": " + failure).c_str());
+        tally.report(formCase.name, runCase(formCase, driver));
     }
-    const std::string result = std::to_string(passed) + " passed, " + std::to_string(failed) + " failed, "
-        + std::to_string(skipped) + " skipped";
-    std::printf("%s\n", result.c_str());
-    document()["body"]["dataset"].set("result", result);
+    std::printf("%s\n", tally.summary().c_str());
+    document()["body"]["dataset"].set("result", tally.summary());
 }

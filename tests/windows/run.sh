@@ -3,8 +3,7 @@
 # the test's. Usage: tests/windows/run.sh PROGRAM   (WINEPREFIX names the prefix, made on first use)
 set -euo pipefail
 if [ -z "${TAKTZEIT_E2E_DISPLAY:-}" ]; then
-    exec env TAKTZEIT_E2E_DISPLAY=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
-        "$0" "$@"
+    exec env TAKTZEIT_E2E_DISPLAY=1 "$(dirname "$0")/../e2e/private_display.sh" "$0" "$@"
 fi
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/desktop.sh"

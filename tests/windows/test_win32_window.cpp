@@ -41,7 +41,6 @@ public:
     void requestPaste(form::PasteAnswer answer) override { fake.requestPaste(std::move(answer)); }
     bool openWebAddress(std::u16string_view address) override { return fake.openWebAddress(address); }
     void setWindow(HWND) override {}
-    bool handleMessage(UINT, WPARAM, LPARAM) override { return false; }
     void showMessage(HWND owner, std::u16string_view title, std::u16string_view text, MessageIcon icon) override
     {
         shown.push_back({owner, std::u16string(title), std::u16string(text), icon});
@@ -72,7 +71,8 @@ void settle(const win32::ConverterWindow* window)
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_TIMER && message.wParam == win32::ConverterWindow::kTickTimer)
+        if (window && message.hwnd == window->handle() && message.message == WM_TIMER
+            && message.wParam == win32::ConverterWindow::kTickTimer)
             continue;
         window ? window->dispatch(message) : void(DispatchMessageW(&message));
     }
@@ -105,11 +105,7 @@ public:
         window.reset();
         settle(window.get());
     }
-    void type(Control field, std::u16string_view text) override
-    {
-        SetWindowTextW(box(field), L"");
-        typeMore(field, text);
-    }
+    void clear(Control field) override { SetWindowTextW(box(field), L""); }
     void fill(Control field, std::u16string_view text) override
     {
         SendMessageW(box(field), EM_SETSEL, 0, -1);
@@ -172,11 +168,8 @@ public:
     std::vector<ShownMessage> takeMessages() override
     {
         std::vector<ShownMessage> taken;
-        for (const auto& shown : std::exchange(fake->shown, {})) {
-            const bool designed = shown.owner == window->handle() && shown.title == kDesignedTitle;
-            taken.push_back(
-                {(designed ? u"" : u"(not modal or wrongly titled) " + shown.title + u": ") + shown.text, shown.icon});
-        }
+        for (const auto& shown : std::exchange(fake->shown, {}))
+            taken.push_back(shownMessage(shown.owner == window->handle(), shown.title, shown.text, shown.icon));
         return taken;
     }
 
@@ -505,7 +498,7 @@ std::string desktopFailure()
     desktop.copy(u"141638okt09", [&](form::ClipboardAnswer answer) { copied = answer; });
     if (!settleUntil(&window, [&] { return copied.has_value(); }) || *copied != form::ClipboardAnswer::Done)
         return "the copy was not done";
-    if (GetClipboardOwner() != window.handle())
+    if (GetWindowThreadProcessId(GetClipboardOwner(), nullptr) != GetCurrentThreadId())
         return "the copy left the clipboard to another owner";
     std::optional<std::pair<form::ClipboardAnswer, std::u16string>> pasted;
     const auto paste = [&] {
@@ -564,17 +557,8 @@ int main()
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&commonControls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    int passed = 0, failed = 0;
-    const auto report = [&](const std::string& name, const std::string& failure) {
-        if (failure.empty()) {
-            ++passed;
-            std::printf("PASS: %s\n", name.c_str());
-        } else {
-            ++failed;
-            std::printf("FAIL: %s: %s\n", name.c_str(), failure.c_str());
-        }
-        std::fflush(stdout);
-    };
+    Tally tally;
+    const auto report = [&](const std::string& name, const std::string& failure) { tally.report(name, failure); };
     for (const FormCase& formCase : formCases()) {
         Win32Driver driver;
         report(formCase.name, runCase(formCase, driver));
@@ -588,6 +572,6 @@ int main()
         report("the desktop's clipboard and browser", desktopFailure());
         report("a window that cannot be made", creationFailure());
     }
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    std::printf("%s\n", tally.summary().c_str());
+    return tally.exitCode();
 }
