@@ -1,8 +1,10 @@
-#include "look.h"
 #include "window_fixture.h"
 
 #include <QLabel>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -19,12 +21,15 @@ private:
 
     void hover(QWidget* widget, QPoint at = QPoint(3, 3)) { QTest::mouseMove(widget, at); }
 
+    // The contrast ratio of the web's accessibility guidelines, worked out here rather than by the product.
     static double contrastRatio(const QColor& a, const QColor& b)
     {
-        const auto colour = [](const QColor& c) {
-            return form::Colour{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+        const auto luminance = [](const QColor& c) {
+            const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
         };
-        return form::contrastRatio(colour(a), colour(b));
+        const double first = luminance(a), second = luminance(b);
+        return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
     }
 
 private slots:
@@ -54,6 +59,8 @@ private slots:
         QTest::newRow("dim grey") << QColor(0x50, 0x50, 0x50);
         QTest::newRow("mid grey") << QColor(0x80, 0x80, 0x80);
         QTest::newRow("white") << QColor(Qt::white);
+        QTest::newRow("dark blue") << QColor(0x10, 0x20, 0x60);
+        QTest::newRow("yellow") << QColor(0xff, 0xe0, 0x40);
     }
 
     void litLinkReadsOnEveryFace()
