@@ -130,6 +130,8 @@ private slots:
         QTest::newRow("UTF-8 at once") << "010900m\xc3\xa4r2010"_ba << 100 << u"010900mär2010"_s << utf8;
         QTest::newRow("in pieces") << "141638okt2009"_ba << 4 << u"141638okt2009"_s << utf8;
         QTest::newRow("in pieces, longer than a paste") << ticks << 5000 << QString(10000, u'1') << utf8;
+        QTest::newRow("in pieces, longer than a paste, two bytes a character")
+            << "\xc3\xa4"_ba.repeated(12000) << 5000 << QString(10000, u'ä') << utf8;
         QTest::newRow("Latin-1 only") << "010900m\xe4r2010"_ba << 100 << u"010900mär2010"_s << "STRING"_ba;
     }
 
