@@ -118,6 +118,11 @@ shortcuts() {
 system_path() {
     "${wine_run[@]}" reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PATH 2>/dev/null
 }
+# "=-*" sets the system variable at install and takes the folder off it at removal, by the installer's rules;
+# Wine's msiexec takes it off either way, so the table itself is read.
+path_entry=$(msiinfo export "$msi" Environment | tr -d '\r' | grep '^PathEntry' || true)
+[ "$path_entry" = "$(printf 'PathEntry\t=-*PATH\t[~];[INSTALLDIR]\tProgram')" ] \
+    || fail "the MSI's PATH entry is '$path_entry'"
 "${wine_run[@]}" msiexec /i "$(winepath -w "$msi")" /qn
 [ -f "$installed/taktzeit.exe" ] && [ -f "$installed/taktzeit.com" ] && [ -f "$installed/LIESMICH.txt" ] \
     || fail "the installer put only $(ls "$installed" 2>/dev/null) in $installed"
