@@ -1,33 +1,26 @@
-#include "application_identity.h"
+// taktzeit: the command line, which loads no toolkit, and for everything else the window, a program of its own.
+#include "c_library_clock.h"
 #include "command_line.h"
-#include "converter_window.h"
-#include "display_platform.h"
-#include "system_services.h"
+#include "helper_programs.h"
+#include "linux_desktop.h"
 
-#include <QApplication>
+#include <unistd.h>
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    // The command line answers before anything of the window is made: it needs no display.
-    if (const auto outcome = command_line::run(std::vector<std::string_view>(argv + 1, argv + argc), SystemClock())) {
+    LinuxDesktop desktop;
+    if (const auto outcome =
+            command_line::run(std::vector<std::string_view>(argv + 1, argv + argc), core::CLibraryClock(), desktop)) {
         std::fputs(outcome->output.c_str(), stdout);
         std::fputs(outcome->errors.c_str(), stderr);
         return outcome->exitCode;
     }
-
-    // The window repaints a few small panels a second; on X11, shared-memory uploads would add two
-    // wake-ups to each repaint for no gain at this size.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-    const bool throughXWayland = preferXWaylandOnWayland(argc, argv);
-    QApplication application(argc, argv);
-    forgetPreferredPlatform(throughXWayland);
-    nameApplication();
-    SystemDesktop desktop;
-    SystemMessageBoxes messageBoxes;
-    ConverterWindow window(desktop, messageBoxes);
-    window.show();
-    return application.exec();
+    // Under this program's name, by which the desktop knows the window (WM_CLASS taktzeit).
+    const std::string window = helperProgram("taktzeit-window");
+    if (!window.empty())
+        execv(window.c_str(), argv);
+    std::perror("taktzeit-window");
+    return 1;
 }

@@ -10,6 +10,8 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net --explain "$root"/usr/share/metainfo/*.metainfo.xml
 test -x "$root/usr/bin/taktzeit"
+test -x "$root/usr/libexec/taktzeit/taktzeit-window" && test -x "$root/usr/libexec/taktzeit/taktzeit-clipboard"
+[ "$(grep -c '^Exec=taktzeit --kopieren' "$root"/usr/share/applications/*.desktop)" = 2 ]
 # bash loads a completion by the command's own name.
 test -s "$root/usr/share/bash-completion/completions/taktzeit"
 for size in 16 22 24 32 48 64 128 256; do

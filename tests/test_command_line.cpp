@@ -15,11 +15,13 @@ namespace {
 // The first line of the usage text, enough to know it.
 const QString kUsage = u"Aufruf: taktzeit [--englisch] [--zone[=BUCHSTABE]] --jetzt\n"_s;
 const QString kHelp = kUsage
-    + u"        taktzeit [--englisch] [--zone[=BUCHSTABE]] --taktisch UHRZEIT DATUM\n"
+    + u"        taktzeit [--englisch] [--zone[=BUCHSTABE]] --kopieren\n"
+      "        taktzeit [--englisch] [--zone[=BUCHSTABE]] --taktisch UHRZEIT DATUM\n"
       "        taktzeit --normal TAKTISCHE-ZEIT\n"
       "        taktzeit --help | --version\n"
       "Ohne diese Optionen öffnet taktzeit sein Fenster.\n"
       "  --jetzt                    gibt die aktuelle taktische Zeit aus\n"
+      "  --kopieren                 legt die aktuelle taktische Zeit in die Zwischenablage\n"
       "  --taktisch UHRZEIT DATUM   rechnet Uhrzeit und Datum in die taktische Zeit um\n"
       "  --normal TAKTISCHE-ZEIT    rechnet eine taktische Zeit in Uhrzeit und Datum um\n"
       "  --englisch                 englische statt deutscher Monatsnamen\n"
@@ -30,6 +32,20 @@ const QString kHelp = kUsage
       "           taktzeit --normal 031732Z jul 04\n"_s;
 const QString kCheckInput = u"Bitte Eingaben überprüfen !!!\n"_s;
 const QString kNoZoneLetter = u"Die Ortszeit hat keinen Zonenbuchstaben; bitte --zone=Z angeben.\n"_s;
+const QString kNoClipboard = u"Die Zwischenablage ist nicht erreichbar.\n"_s;
+
+// A clipboard that keeps what it is given, or that cannot be reached.
+class FakeClipboard final : public command_line::Desktop {
+public:
+    bool copy(std::u16string_view text) override
+    {
+        if (reachable)
+            clipboard = QString::fromUtf16(text.data(), qsizetype(text.size()));
+        return reachable;
+    }
+    bool reachable = true;
+    QString clipboard;
+};
 
 // The zone letters and their hours east of UTC.
 const std::pair<char, int> kZoneLetters[] = {
@@ -37,12 +53,19 @@ const std::pair<char, int> kZoneLetters[] = {
     {'K', 10}, {'L', 11}, {'M', 12}, {'N', -1},  {'O', -2},  {'P', -3},  {'Q', -4}, {'R', -5}, {'S', -6},
     {'T', -7}, {'U', -8}, {'V', -9}, {'W', -10}, {'X', -11}, {'Y', -12}, {'Z', 0}};
 
-std::optional<command_line::Outcome> run(const QStringList& arguments, const core::Clock& clock)
+std::optional<command_line::Outcome> run(const QStringList& arguments, const core::Clock& clock,
+                                         command_line::Desktop& desktop)
 {
     std::vector<std::string> bytes;
     for (const QString& argument : arguments)
         bytes.push_back(argument.toStdString());
-    return command_line::run(std::vector<std::string_view>(bytes.begin(), bytes.end()), clock);
+    return command_line::run(std::vector<std::string_view>(bytes.begin(), bytes.end()), clock, desktop);
+}
+
+std::optional<command_line::Outcome> run(const QStringList& arguments, const core::Clock& clock)
+{
+    FakeClipboard desktop;
+    return run(arguments, clock, desktop);
 }
 
 // The clock of a row: "UTC", "Germany" (with summer time), or a fixed offset such as "+05:30"; it stands at
@@ -73,14 +96,25 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("errors");
         QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<bool>("reachable");
         const auto row = [](const char* name, const char* zone, const QString& arguments, const QString& output,
-                            const QString& errors, int exitCode) {
+                            const QString& errors, int exitCode, const QString& clipboard = {}, bool reachable = true) {
             QTest::newRow(name) << QString::fromLatin1(zone) << arguments.split(u' ', Qt::SkipEmptyParts) << output
-                                << errors << exitCode;
+                                << errors << exitCode << clipboard << reachable;
         };
         row("now", "UTC", u"--jetzt"_s, u"141638okt09\n"_s, {}, 0);
         row("now in English, before", "UTC", u"--englisch --jetzt"_s, u"141638oct09\n"_s, {}, 0);
         row("now in English, after", "UTC", u"--jetzt --englisch"_s, u"141638oct09\n"_s, {}, 0);
+        row("copy", "UTC", u"--kopieren"_s, {}, {}, 0, u"141638okt09"_s);
+        row("copy in English with the local letter", "Germany", u"--englisch --kopieren --zone"_s, {}, {}, 0,
+            u"141638Boct09"_s);
+        row("copy in UTC", "Germany", u"--kopieren --zone=Z"_s, {}, {}, 0, u"141438Zokt09"_s);
+        row("copy without a clipboard", "UTC", u"--kopieren"_s, {}, kNoClipboard, 1, {}, false);
+        row("copy without a zone letter", "+05:30", u"--kopieren --zone"_s, {}, kNoZoneLetter, 1);
+        row("copy beside to tactical", "UTC", u"--kopieren --taktisch 16:38 14.10.2009"_s, {}, kUsage, 2);
+        row("copy beside to normal", "UTC", u"--normal 141638okt09 --kopieren"_s, {}, kUsage, 2);
+        row("copy with a word", "UTC", u"--kopieren heute"_s, {}, kUsage, 2);
         row("to tactical", "UTC", u"--taktisch 16:38 14.10.2009"_s, u"141638okt09\n"_s, {}, 0);
         row("to tactical in English", "UTC", u"--taktisch 8:05 5.3.2009 --englisch"_s, u"050805mar09\n"_s, {}, 0);
         row("to tactical, date in this year", "UTC", u"--taktisch 10:00 24.12."_s, u"241000dez09\n"_s, {}, 0);
@@ -144,7 +178,10 @@ private slots:
     {
         QFETCH(QString, zone);
         QFETCH(QStringList, arguments);
-        const auto outcome = run(arguments, *clockIn(zone));
+        QFETCH(bool, reachable);
+        FakeClipboard desktop;
+        desktop.reachable = reachable;
+        const auto outcome = run(arguments, *clockIn(zone), desktop);
         QVERIFY(outcome);
         QFETCH(QString, output);
         QFETCH(QString, errors);
@@ -153,6 +190,7 @@ private slots:
         QCOMPARE(QString::fromStdString(outcome->output).left(output == kUsage ? kUsage.size() : -1), output);
         QCOMPARE(QString::fromStdString(outcome->errors).left(errors == kUsage ? kUsage.size() : -1), errors);
         QCOMPARE(outcome->exitCode, exitCode);
+        QTEST(desktop.clipboard, "clipboard");
     }
 
     // Every group it writes, read back by --normal, is the time that was typed.
@@ -173,9 +211,10 @@ private slots:
     void leavesOtherArgumentsToTheWindow()
     {
         const FixedZoneClock clock(momentAt(2009, 10, 14, 16, 38, 53));
+        FakeClipboard desktop;
         for (const std::vector<std::string_view>& arguments :
              {std::vector<std::string_view>{}, {"-platform", "xcb"}, {"--jetz"}})
-            QVERIFY(!command_line::run(arguments, clock));
+            QVERIFY(!command_line::run(arguments, clock, desktop));
     }
 
     // The manual page and the bash completion name every option of the table, and no other.

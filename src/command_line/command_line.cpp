@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::array kOptions{
     Option{"--jetzt", Does::Now, "", "gibt die aktuelle taktische Zeit aus", 0, true},
+    Option{"--kopieren", Does::Copy, "", "legt die aktuelle taktische Zeit in die Zwischenablage", 0, true},
     Option{"--taktisch", Does::ToTactical, "UHRZEIT DATUM", "rechnet Uhrzeit und Datum in die taktische Zeit um", 2,
            true},
     Option{"--normal", Does::ToNormal, "TAKTISCHE-ZEIT", "rechnet eine taktische Zeit in Uhrzeit und Datum um",
@@ -28,10 +29,11 @@ constexpr std::array kOptions{
 // The window's own message for input that is no time or date.
 constexpr std::string_view kCheckInput = "Bitte Eingaben überprüfen !!!\n";
 constexpr std::string_view kNoZoneLetter = "Die Ortszeit hat keinen Zonenbuchstaben; bitte --zone=Z angeben.\n";
+constexpr std::string_view kNoClipboard = "Die Zwischenablage ist nicht erreichbar.\n";
 
 bool isMode(Does does)
 {
-    return does == Does::Now || does == Does::ToTactical || does == Does::ToNormal;
+    return does == Does::Now || does == Does::Copy || does == Does::ToTactical || does == Does::ToNormal;
 }
 
 bool isSetting(Does does)
@@ -114,10 +116,13 @@ struct Writing {
     std::optional<core::Zone> zone;
 };
 
-Outcome written(std::chrono::sys_seconds utc, const Writing& writing, const core::Clock& clock)
+// The moment as a tactical time, or as a group; nothing where local time has no letter for it.
+std::optional<std::u16string> written(std::chrono::sys_seconds utc, const Writing& writing, const core::Clock& clock)
 {
-    const auto group = core::writeGroup(utc, writing.zone, writing.language, clock);
-    return group ? printed(*group) : failed(kNoZoneLetter);
+    if (writing.group)
+        return core::writeGroup(utc, writing.zone, writing.language, clock);
+    const core::Moment shown = clock.localMoment(utc);
+    return core::writeTactical(shown.date, shown.time, writing.language);
 }
 
 }  // namespace
@@ -127,7 +132,7 @@ std::span<const Option> options()
     return kOptions;
 }
 
-std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock)
+std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock, Desktop& desktop)
 {
     if (std::none_of(arguments.begin(), arguments.end(), optionOf))
         return std::nullopt;
@@ -152,6 +157,7 @@ std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const
             break;
         }
         case Does::Now:
+        case Does::Copy:
         case Does::ToTactical:
         case Does::ToNormal:
             if (mode)
@@ -166,13 +172,14 @@ std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const
         return usageError();
 
     switch (mode->does) {
-    case Does::Now: {
-        const auto now = std::chrono::floor<std::chrono::seconds>(clock.now());
-        if (!writing.group) {
-            const core::Moment shown = clock.localMoment(now);
-            return printed(core::writeTactical(shown.date, shown.time, writing.language));
-        }
-        return written(now, writing, clock);
+    case Does::Now:
+    case Does::Copy: {
+        const auto text = written(std::chrono::floor<std::chrono::seconds>(clock.now()), writing, clock);
+        if (!text)
+            return failed(kNoZoneLetter);
+        if (mode->does == Does::Now)
+            return printed(*text);
+        return desktop.copy(*text) ? Outcome{} : failed(kNoClipboard);
     }
     case Does::ToTactical: {
         const auto time = core::readClockTime(operands[0]);
@@ -183,7 +190,10 @@ std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const
             return printed(core::writeTactical(*date, *time, writing.language));
         // A group is written from the typed local time's moment in UTC, which the hour skipped in spring lacks.
         const auto utc = clock.utcOf(core::Moment{*date, *time, 0});
-        return utc ? written(*utc, writing, clock) : failed(kCheckInput);
+        if (!utc)
+            return failed(kCheckInput);
+        const auto group = written(*utc, writing, clock);
+        return group ? printed(*group) : failed(kNoZoneLetter);
     }
     case Does::ToNormal: {
         std::u16string text = operands.front();

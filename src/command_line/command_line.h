@@ -14,7 +14,7 @@
 namespace command_line {
 
 // What an option does: a mode (what is answered, one at a time), a setting of the mode, or an answer of its own.
-enum class Does { Now, ToTactical, ToNormal, Zone, English, Help, Version };
+enum class Does { Now, Copy, ToTactical, ToNormal, Zone, English, Help, Version };
 
 // The words that follow --normal: every one up to the next option.
 inline constexpr std::size_t kEveryWord = static_cast<std::size_t>(-1);
@@ -38,8 +38,16 @@ struct Outcome {
     std::string errors;  // UTF-8, for standard error
 };
 
+// What the actions that reach beyond the terminal need of the desktop; each platform gives its own.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Puts the text on the clipboard, where it stays once the program has ended: whether the clipboard holds it.
+    virtual bool copy(std::u16string_view text) = 0;
+};
+
 // What the program answers to its arguments (without the program's name), or nothing when they hold none
 // of its own options: then they are the window's.
-std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock);
+std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock, Desktop& desktop);
 
 }  // namespace command_line

@@ -5,8 +5,6 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <ctime>
-
 using emscripten::val;
 
 namespace {
@@ -45,18 +43,13 @@ WebDesktop::~WebDesktop()
 
 core::Instant WebDesktop::now() const
 {
-    return std::chrono::floor<std::chrono::milliseconds>(std::chrono::system_clock::now());
+    return clock.now();
 }
 
 // The browser's time zone, with its rules for that date.
 std::optional<core::Moment> WebDesktop::localTime(std::chrono::sys_seconds utc) const
 {
-    const std::time_t seconds = utc.time_since_epoch().count();
-    std::tm local{};
-    if (!localtime_r(&seconds, &local))
-        return std::nullopt;
-    return core::Moment{std::chrono::year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday,
-                        core::ClockTime{local.tm_hour, local.tm_min, local.tm_sec}, 0};
+    return clock.localTime(utc);
 }
 
 // Written within the click, as the asynchronous clipboard wants; the browser answers later, or refuses.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "c_library_clock.h"
 #include "desktop.h"
 
 #include <map>
@@ -22,6 +23,7 @@ public:
     static void answerPaste(int request, int answer, const std::string& text);
 
 private:
+    const core::CLibraryClock clock;
     std::map<int, form::CopyAnswer> copies;
     std::map<int, form::PasteAnswer> pastes;
     int lastRequest = 0;

@@ -78,3 +78,16 @@ native_window "${session[@]}" QT_QPA_PLATFORM=wayland "$program"
 echo "ok: QT_QPA_PLATFORM=wayland set by the user gives a native Wayland window"
 native_window env -u DISPLAY "${session[@]}" "$program"
 echo "ok: without XWayland the program runs natively"
+
+# --kopieren in the session: through XWayland's clipboard, which mutter hands on to Wayland programs; without
+# XWayland there is no clipboard to reach. (No Wayland program can read it here: the headless seat has no
+# keyboard, and a Wayland clipboard goes only to the program with the keyboard focus.)
+before=$("$program" --jetzt)
+"${session[@]}" "$program" --kopieren || fail "taktzeit --kopieren in the session ended with $?"
+[ "$(clipboard)" = "$before" ] || [ "$(clipboard)" = "$("$program" --jetzt)" ] \
+    || fail "through XWayland the clipboard holds '$(clipboard)'"
+status=0
+errors=$(env -u DISPLAY "${session[@]}" "$program" --kopieren 2>&1) || status=$?
+[ "$status" = 1 ] && [ "$errors" = "Die Zwischenablage ist nicht erreichbar." ] \
+    || fail "without XWayland --kopieren ended with $status: $errors"
+echo "ok: --kopieren through XWayland's clipboard; without XWayland: '$errors', status 1"
