@@ -132,6 +132,14 @@ std::span<const Option> options()
     return kOptions;
 }
 
+bool actsWithoutTerminal(const std::vector<std::string_view>& arguments)
+{
+    return std::any_of(arguments.begin(), arguments.end(), [](std::string_view argument) {
+        const Option* option = optionOf(argument);
+        return option && option->does == Does::Copy;
+    });
+}
+
 std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock, Desktop& desktop)
 {
     if (std::none_of(arguments.begin(), arguments.end(), optionOf))

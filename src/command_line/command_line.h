@@ -50,4 +50,8 @@ public:
 // of its own options: then they are the window's.
 std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock, Desktop& desktop);
 
+// Whether the arguments ask for what a desktop shortcut starts, with no terminal to answer on (--kopieren):
+// Windows' window program does that itself instead of opening its window.
+bool actsWithoutTerminal(const std::vector<std::string_view>& arguments);
+
 }  // namespace command_line

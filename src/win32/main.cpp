@@ -1,3 +1,4 @@
+#include "command_line_desktop.h"
 #include "converter_window.h"
 #include "texts.h"
 #include "wide_text.h"
@@ -26,6 +27,10 @@ int failed(const std::system_error& error)
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
+    // What a shortcut starts is done without a window, and without a console that would flash up.
+    if (const auto arguments = argumentsOf(__argc, __wargv);
+        command_line::actsWithoutTerminal(std::vector<std::string_view>(arguments.begin(), arguments.end())))
+        return answerWithoutConsole(arguments);
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&commonControls);
     try {

@@ -26,12 +26,16 @@ prepare_prefix
 printf '%s\r\n' '@cd /d "%~dp1"' '@taktzeit --normal 031732Z jul 04' '@echo %ERRORLEVEL%' \
     '@taktzeit --taktisch 16:38 14.10.2009 --zone=Z' '@echo %ERRORLEVEL%' '@taktzeit --normal 142438okt09' \
     '@echo %ERRORLEVEL%' '@taktzeit --zone=Z' '@echo %ERRORLEVEL%' '@taktzeit --taktisch 8:05 05.03.2009 > "%~dp0out.txt"' \
-    '@echo %ERRORLEVEL%' >"$scratch/commands.bat"
+    '@echo %ERRORLEVEL%' '@taktzeit --kopieren' '@echo %ERRORLEVEL%' >"$scratch/commands.bat"
 answers=$("${wine_run[@]}" cmd /c "$(winepath -w "$scratch/commands.bat")" "$(winepath -w "$program")" 2>/dev/null \
     | tr -d '\r' | tr '\n' ' ')
-[ "$answers" = "19:32 03.07.04 0 141438Zokt09 0 1 2 0 " ] || fail "through cmd the command line answered: $answers"
+[ "$answers" = "19:32 03.07.04 0 141438Zokt09 0 1 2 0 0 " ] || fail "through cmd the command line answered: $answers"
 [ "$(cat "$scratch/out.txt")" = "050805mär09" ] || fail "redirected into a file it wrote $(od -c "$scratch/out.txt")"
 echo "ok: through cmd: $answers; redirected, 050805mär09 in UTF-8"
+# As a shortcut starts it: the window program copies, opens no window and ends with 0.
+"${wine_run[@]}" "$program" --kopieren --zone=Z || fail "taktzeit.exe --kopieren ended with $?"
+! xdotool search --onlyvisible --name "^${TITLE}\$" >/dev/null || fail "taktzeit.exe --kopieren opened a window"
+echo "ok: taktzeit.exe --kopieren ended with 0 and opened no window"
 
 start_program "${wine_run[@]}" "$program"
 

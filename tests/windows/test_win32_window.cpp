@@ -1,5 +1,6 @@
 // The Windows window under Wine: the table of form cases through its controls, over the fake desktop, and
 // its layout at 96 dpi against the design. Prints each failure and "N passed, N failed".
+#include "command_line_desktop.h"
 #include "converter_window.h"
 #include "form_cases.h"
 #include "look.h"
@@ -527,6 +528,42 @@ std::string desktopFailure()
     return {};
 }
 
+// The command line's copy in-process, read while this process runs (Wine empties the clipboard when its owner
+// ends); its usage error ends with 2; on a console it shows umlauts.
+std::string commandLineFailure()
+{
+    if (const int status = answerWithoutConsole({"--kopieren", "--zone=Z"}); status != 0)
+        return "--kopieren ended with " + std::to_string(status);
+    std::u16string copied;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
+            copied = static_cast<const char16_t*>(GlobalLock(data));
+        CloseClipboard();
+    }
+    if (copied.size() != 12 || copied[6] != u'Z')
+        return "--kopieren --zone=Z left '" + utf8(copied) + "' on the clipboard";
+    // A console of its own: Wine gives the test one whose buffers cannot be read.
+    FreeConsole();
+    AllocConsole();
+    HANDLE console =
+        CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, 0, nullptr, CONSOLE_TEXTMODE_BUFFER, nullptr);
+    SetConsoleActiveScreenBuffer(console);
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE), errors = GetStdHandle(STD_ERROR_HANDLE);
+    SetStdHandle(STD_OUTPUT_HANDLE, console);
+    SetStdHandle(STD_ERROR_HANDLE, console);
+    const auto printed = answerOnConsole({"--taktisch", "8:05", "5.3.2009"});
+    const auto refused = answerOnConsole({"--kopieren", "--taktisch", "8:05", "5.3.2009"});
+    SetStdHandle(STD_OUTPUT_HANDLE, output);
+    SetStdHandle(STD_ERROR_HANDLE, errors);
+    std::u16string shown(11, u' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(console, reinterpret_cast<wchar_t*>(shown.data()), 11, COORD{0, 0}, &read);
+    CloseHandle(console);
+    if (printed != 0 || shown != u"050805m\u00e4r09")
+        return "a console shows '" + utf8(shown) + "'";
+    return refused == 2 ? std::string() : "a usage error ended with " + std::to_string(refused.value_or(-1));
+}
+
 // A control that Windows refuses to make ends the window with Windows' reason, and leaves no window behind.
 std::string creationFailure()
 {
@@ -571,6 +608,7 @@ int main()
         report("the lit link on dark and high-contrast colours", linkContrastFailure());
         report("the desktop's clipboard and browser", desktopFailure());
         report("a window that cannot be made", creationFailure());
+        report("the command line's copy, status and console", commandLineFailure());
     }
     std::printf("%s\n", tally.summary().c_str());
     return tally.exitCode();
