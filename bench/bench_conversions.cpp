@@ -1,4 +1,5 @@
 // Conversions per second of the builder and both conversions, beside strftime writing the same moment.
+#include "c_library_clock.h"
 #include "conversions.h"
 #include "tactical_time.h"
 
@@ -64,7 +65,8 @@ int main()
     const Rate toTactical = measure([&] {
         return core::normalToTactical(u"16:38:53", u"14.10.2009", core::MonthLanguage::German, year{2026})->size();
     });
-    const Rate toNormal = measure([&] { return core::tacticalToNormal(u"141638okt2009")->date.size(); });
+    const core::CLibraryClock clock;
+    const Rate toNormal = measure([&] { return core::tacticalToNormal(u"141638okt2009", clock)->date.size(); });
 
     std::printf("%d runs of %d calls each; median calls per second\n", kRuns, kCallsPerRun);
     report("strftime (baseline)", baseline, baseline);

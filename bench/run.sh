@@ -21,7 +21,7 @@ if [ -z "${TAKTZEIT_BENCH_DISPLAY:-}" ]; then
     echo "== f. the tactical input by the length of a pasted text (medians of 7 runs)"
     "$build/bench/bench_paste_field" 2>/dev/null
     echo
-    echo "== g. the command line: taktzeit --jetzt without a display beside /bin/true ($runs runs each, alternating)"
+    echo "== g. the command line: taktzeit --jetzt without a display beside date ($runs runs each, alternating)"
     "$root/bench/command_line.sh" "$build/taktzeit" "$runs"
     "$root/scripts/install-dependencies" windows
     cmake -S "$root" -B "$build-windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \

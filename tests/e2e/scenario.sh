@@ -14,6 +14,10 @@ start_program "$program"
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 [ "$WIDTH" = 458 ] && [ "$HEIGHT" = 388 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 458x388"
 echo "ok: window found by its title, client area 458x388"
+# The name the desktop entry matches the window by (StartupWMClass), though taktzeit-window draws it.
+[ "$(xprop -id "$WINDOW" WM_CLASS)" = 'WM_CLASS(STRING) = "taktzeit", "taktzeit"' ] \
+    || fail "the window's $(xprop -id "$WINDOW" WM_CLASS)"
+echo "ok: WM_CLASS taktzeit"
 
 convert_and_copy
 

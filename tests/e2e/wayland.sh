@@ -71,6 +71,9 @@ native_window() {
     program_pid=$!
     started_pids+=("$program_pid")
     wait_for "a native Wayland window" grep -q "xdg_toplevel@[0-9]*\.set_title(\"$TITLE\")" "$log"
+    # The application id, by which the desktop matches the window to its entry.
+    grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$TAKTZEIT_APP_ID\")" "$log" \
+        || fail "the window's application id is $(grep -o 'set_app_id([^)]*)' "$log")"
     ! xdotool search --name "^${TITLE}\$" >/dev/null || fail "an X window appeared"
     stop_program
 }
