@@ -11,13 +11,12 @@
 
 extern char** environ;
 
-// A Wayland program's clipboard is reached through the X clipboard, which XWayland hands on; without an X
-// server there is none to reach.
+// Without an X or Wayland display there is no clipboard to reach.
 bool LinuxDesktop::copy(std::u16string_view text)
 {
+    const auto set = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
     const std::string program = helperProgram("taktzeit-clipboard");
-    const char* display = std::getenv("DISPLAY");
-    if (program.empty() || !display || !*display)
+    if (program.empty() || (!set("DISPLAY") && !set("WAYLAND_DISPLAY")))
         return false;
     std::string bytes = core::toUtf8(text);
     char name[] = "taktzeit-clipboard";

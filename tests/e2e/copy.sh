@@ -9,12 +9,8 @@ program=$1
 manager=$2
 source "$here/desktop.sh"
 
-# The owners still running (a zombie left to a reaper that does not reap is no owner).
 owners() {
     ps -eo stat=,args= | awk '$1 !~ /^Z/ && $2 == "taktzeit-clipboard"'
-}
-no_owner_left() {
-    [ -z "$(owners)" ]
 }
 
 # now TEXT BEFORE [OPTIONS]: the text is the tactical time read before the copy, or the one of now where a
@@ -50,7 +46,7 @@ for zone in --zone --zone=Z; do
 done
 [ "$(owners | wc -l)" -eq 1 ] || fail "more than one owner: $(owners)"
 set_clipboard "von einem anderen Programm"
-wait_for "the owner to end once another program took the clipboard" no_owner_left
+wait_for "the owner to end once another program took the clipboard" no_clipboard_owner
 echo "ok: one owner at a time, none left once another program took the clipboard"
 
 "$manager" >"$scratch/manager.log" &
@@ -58,7 +54,7 @@ started_pids+=($!)
 wait_for "the clipboard manager" grep -q ready "$scratch/manager.log"
 before=$("$program" --jetzt --englisch)
 "$program" --kopieren --englisch
-wait_for "the owner to end once the manager kept the text" no_owner_left
+wait_for "the owner to end once the manager kept the text" no_clipboard_owner
 saved=$(sed -n 2p "$scratch/manager.log")
 now "$saved" "$before" --englisch
 echo "ok: a clipboard manager kept $saved, and the owner ended"

@@ -102,6 +102,11 @@ caption_is_tactical() {
     [[ "$(xdotool getwindowname "$WINDOW")" =~ ^[0-3][0-9][0-2][0-9][0-5][0-9](jan|feb|mär|apr|mai|jun|jul|aug|sep|okt|nov|dez)[0-9][0-9]$ ]]
 }
 
+# True once no taktzeit-clipboard runs (a zombie, left to a reaper that does not reap, is none).
+no_clipboard_owner() {
+    [ -z "$(ps -eo stat=,args= | awk '$1 !~ /^Z/ && $2 == "taktzeit-clipboard"')" ]
+}
+
 # Bounded: an owner that hangs would keep xclip waiting for ever.
 clipboard() {
     timeout 5 xclip -o -selection clipboard 2>/dev/null

@@ -89,8 +89,29 @@ before=$("$program" --jetzt)
 "${session[@]}" "$program" --kopieren || fail "taktzeit --kopieren in the session ended with $?"
 [ "$(clipboard)" = "$before" ] || [ "$(clipboard)" = "$("$program" --jetzt)" ] \
     || fail "through XWayland the clipboard holds '$(clipboard)'"
+set_clipboard "von einem anderen Programm"
+wait_for "the owner to end once another program took the clipboard" no_clipboard_owner
 status=0
 errors=$(env -u DISPLAY "${session[@]}" "$program" --kopieren 2>&1) || status=$?
 [ "$status" = 1 ] && [ "$errors" = "Die Zwischenablage ist nicht erreichbar." ] \
     || fail "without XWayland --kopieren ended with $status: $errors"
 echo "ok: --kopieren through XWayland's clipboard; without XWayland: '$errors', status 1"
+
+# A wlroots desktop (sway, which runs only as a user, here nobody) offers wlr-data-control: --kopieren owns
+# the Wayland clipboard itself, with no X server, until another program takes it.
+sway_runtime=$scratch/sway
+chmod 711 "$scratch"
+mkdir -m 700 "$sway_runtime"
+chown nobody "$sway_runtime"
+setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$sway_runtime" XDG_RUNTIME_DIR="$sway_runtime" \
+    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c /dev/null >"$scratch/sway.log" 2>&1 &
+started_pids+=($!)
+wait_for "sway" test -S "$sway_runtime/wayland-1"
+wlroots=(env -u DISPLAY XDG_RUNTIME_DIR="$sway_runtime" WAYLAND_DISPLAY=wayland-1)
+before=$("$program" --jetzt)
+"${wlroots[@]}" "$program" --kopieren || fail "taktzeit --kopieren on sway ended with $?"
+pasted=$("${wlroots[@]}" timeout 5 wl-paste -n)
+[ "$pasted" = "$before" ] || [ "$pasted" = "$("$program" --jetzt)" ] || fail "on sway the clipboard holds '$pasted'"
+echo anderes | "${wlroots[@]}" wl-copy
+wait_for "the owner to end once another program took the clipboard" no_clipboard_owner
+echo "ok: on sway through wlr-data-control: wl-paste reads $pasted; the owner ended once another program copied"
