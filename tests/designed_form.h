@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 // The window as it was designed, written down once for the tests of every window and of the form's own table:
 // a typo in the product's table must fail a test.
 
@@ -54,6 +56,13 @@ inline constexpr Placement kPlacements[] = {
      "taktische Zeit:", "taktische Zeit:", "static text"},
     {"dateInputCaption", "toTacticalFrame", 120, 720, 975, 255, "Datum:", "Datum:", "static text"},
     {"statusBar", "converterWindow", 0, 5565, 6870, 255, "", "Statusleiste", "status bar"},
+};
+
+// The hints of the inputs, which assistive technology says after their names.
+inline constexpr std::pair<const char*, const char*> kDesignedHints[] = {
+    {"timeInput", "Bitte im Format hh:mm:ss eingeben."},
+    {"dateInput", "Bitte im Format tt.mm.jjjj eingeben"},
+    {"tacticalInput", "Bitte im Format tthhmmMMMjjjj eingeben."},
 };
 
 // What the link says after its name.

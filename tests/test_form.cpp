@@ -60,11 +60,17 @@ public:
         form.reset();
         view.reset();
     }
-    void clear(Control field) override { view->texts[field].clear(); }
+    void clear(Control field) override
+    {
+        if (!readOnly(field))
+            view->texts[field].clear();
+    }
     void fill(Control field, std::u16string_view text) override { edit(field, std::u16string(text)); }
     void typeMore(Control field, std::u16string_view text) override
     {
         const std::u16string& before = view->texts[field];
+        if (readOnly(field))
+            return;
         if (const std::u16string typed = typedInto(before, text, view->limit(field)); typed != before)
             edit(field, typed);
     }
@@ -99,6 +105,9 @@ public:
     std::vector<ShownMessage> takeMessages() override { return std::exchange(view->messages, {}); }
 
 private:
+    // A read-only box takes no keys, as a real one does.
+    static bool readOnly(Control field) { return form::layoutOf(field).settings & form::kReadOnly; }
+
     // What the user's edit leaves in the field, with the form told of every change of the tactical input.
     void edit(Control field, const std::u16string& text)
     {

@@ -169,6 +169,18 @@ private slots:
         QCOMPARE(*pasted, u"010900mär2010");
     }
 
+    // With no program to open it (no xdg-open on the PATH, no BROWSER), the link says so.
+    void saysWhenNothingOpensTheWebAddress()
+    {
+        const QByteArray path = qgetenv("PATH"), browser = qgetenv("BROWSER");
+        qputenv("PATH", "/nonexistent");
+        qunsetenv("BROWSER");
+        const bool opened = SystemDesktop().openWebAddress(u"http://www.example.org");
+        qputenv("PATH", path);
+        qputenv("BROWSER", browser);
+        QVERIFY(!opened);
+    }
+
     void pasteTakesNoMoreThanTheLimit_data()
     {
         QTest::addColumn<QString>("text");

@@ -147,11 +147,9 @@ private slots:
 
     void showsTooltipsOnInputsOnly()
     {
-        const QMap<QString, QString> tips{
-            {u"timeInput"_s, u"Bitte im Format hh:mm:ss eingeben."_s},
-            {u"dateInput"_s, u"Bitte im Format tt.mm.jjjj eingeben"_s},
-            {u"tacticalInput"_s, u"Bitte im Format tthhmmMMMjjjj eingeben."_s},
-        };
+        QMap<QString, QString> tips;
+        for (const auto& [name, hint] : kDesignedHints)
+            tips.insert(QString::fromLatin1(name), QString::fromUtf8(hint));
         for (QWidget* widget : window->findChildren<QWidget*>())
             QCOMPARE(widget->toolTip(), tips.value(widget->objectName()));
     }

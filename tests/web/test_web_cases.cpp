@@ -40,11 +40,18 @@ class PageDriver final : public FormDriver {
 public:
     void open(FakeDesktop& desktop) override { view = std::make_unique<WebView>(desktop); }
     void close() override { view.reset(); }
-    void clear(Control field) override { element(field).set("value", std::string()); }
+    // A read-only field takes no keys.
+    void clear(Control field) override
+    {
+        if (!element(field)["readOnly"].as<bool>())
+            element(field).set("value", std::string());
+    }
     void fill(Control field, std::u16string_view text) override { edit(field, core::toUtf8(text)); }
     // The browser keeps a field to its limit.
     void typeMore(Control field, std::u16string_view text) override
     {
+        if (element(field)["readOnly"].as<bool>())
+            return;
         const int limit = element(field)["maxLength"].as<int>();
         const std::u16string value = this->text(field);
         const std::u16string typed = typedInto(value, text, limit < 0 ? std::u16string::npos : std::size_t(limit));

@@ -106,7 +106,13 @@ public:
         window.reset();
         settle(window.get());
     }
-    void clear(Control field) override { SetWindowTextW(box(field), L""); }
+    // Selected whole and deleted with characters, as keys do, so that a read-only box keeps its text.
+    void clear(Control field) override
+    {
+        SendMessageW(box(field), EM_SETSEL, 0, -1);
+        SendMessageW(box(field), WM_CHAR, L'\b', 0);
+        settle(window.get());
+    }
     void fill(Control field, std::u16string_view text) override
     {
         SendMessageW(box(field), EM_SETSEL, 0, -1);
@@ -408,9 +414,10 @@ std::string accessibilityFailure()
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;
         BSTR name = nullptr, description = nullptr;
-        VARIANT role{};
+        VARIANT role{}, state{};
         accessible->get_accName(self, &name);
         accessible->get_accRole(self, &role);
+        accessible->get_accState(self, &state);
         accessible->get_accDescription(self, &description);
         accessible->Release();
         const std::string spoken = said(name), described = said(description);
@@ -419,8 +426,16 @@ std::string accessibilityFailure()
             wanted = roleName == designed.role ? value : wanted;
         if (spoken != designed.accessibleName || role.lVal != wanted)
             failures += std::string(designed.name) + " is '" + spoken + "', role " + std::to_string(role.lVal) + "; ";
-        if (designed.name == std::string_view("webLink") && described != kDesignedLinkDescription)
-            failures += "the link's description is '" + described + "'; ";
+        // The role names both kinds of field a text; the state tells them apart.
+        const std::string_view kind = designed.role;
+        const bool readOnly = (state.lVal & STATE_SYSTEM_READONLY) != 0;
+        if ((kind == "read-only text" && !readOnly) || (kind == "editable text" && readOnly))
+            failures += std::string(designed.name) + (readOnly ? " is" : " is not") + " read-only; ";
+        std::string wantedDescription = designed.name == std::string_view("webLink") ? kDesignedLinkDescription : "";
+        for (const auto& [input, hint] : kDesignedHints)
+            wantedDescription = designed.name == std::string_view(input) ? hint : wantedDescription;
+        if (!wantedDescription.empty() && described != wantedDescription)
+            failures += std::string(designed.name) + "'s description is '" + described + "'; ";
     }
     return failures;
 }
@@ -528,6 +543,34 @@ std::string desktopFailure()
     return {};
 }
 
+// What only a shown window does: the Tab stop moves to the option clicked, the focus comes back to its
+// control when the window is activated again (Alt+Tab, after a message box), the status bar's panels are 1440
+// twips wide each.
+std::string shownWindowFailure()
+{
+    ShownWindow shown;
+    HWND window = shown.window.handle();
+    const auto box = [&](Control control) { return child(window, control); };
+    SendMessageW(box(Control::EnglishMonthsOption), BM_CLICK, 0, 0);
+    settle(&shown.window);
+    const auto stop = [&](Control option) { return (GetWindowLongPtrW(box(option), GWL_STYLE) & WS_TABSTOP) != 0; };
+    if (stop(Control::GermanMonthsOption) || !stop(Control::EnglishMonthsOption))
+        return "after a click on englische Monate the Tab stop is not at it";
+    SetFocus(box(Control::TimeInput));
+    SendMessageW(window, WM_ACTIVATE, WA_INACTIVE, 0);
+    SetFocus(box(Control::NowButton));
+    SendMessageW(window, WM_ACTIVATE, WA_ACTIVE, 0);
+    if (GetFocus() != box(Control::TimeInput))
+        return "activated again, the focus is on " + nameOf(GetFocus());
+    std::array<int, 3> edges{};
+    SendMessageW(box(Control::StatusBar), SB_GETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    for (int i = 0; i < 3; ++i) {
+        if (edges[i] != MulDiv(1440 * (i + 1), static_cast<int>(GetDpiForWindow(window)), 1440))
+            return "the status bar's panel " + std::to_string(i) + " ends at " + std::to_string(edges[i]);
+    }
+    return {};
+}
+
 // The command line's copy in-process, read while this process runs (Wine empties the clipboard when its owner
 // ends); its usage error ends with 2; on a console it shows umlauts.
 std::string commandLineFailure()
@@ -603,6 +646,7 @@ int main()
     std::printf("at %u dpi\n", GetDpiForSystem());
     report("layout, hints and keyboard order", layoutFailure());
     report("names and roles", accessibilityFailure());
+    report("option stop, focus and panels", shownWindowFailure());
     if (GetDpiForSystem() == 96) {
         report("moved to 144 dpi and back", dpiChangeFailure());
         report("the lit link on dark and high-contrast colours", linkContrastFailure());
