@@ -82,7 +82,15 @@ start_program() {
     started_pids+=("$program_pid")
     wait_for "the window" xdotool search --onlyvisible --name "^${TITLE}\$"
     WINDOW=$(xdotool search --onlyvisible --name "^${TITLE}\$" | head -n 1)
-    xdotool windowactivate --sync "$WINDOW"
+    wait_for "the window to be active" activate_window
+}
+
+# Asks for the window to be active until the window manager says it is; on a loaded machine the first
+# request can come before the window manager has taken the window in.
+activate_window() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$WINDOW" ] && return 0
+    xdotool windowactivate "$WINDOW" 2>/dev/null
+    return 1
 }
 
 # Clicks at a point given in the window's client coordinates, in the layout's pixels; SCALE is the
@@ -179,16 +187,20 @@ FIELD_SELECTION=${FIELD_SELECTION:-primary}
 field_text() {
     local marker="(vor dem Kopieren)" text
     set_selection "$FIELD_SELECTION" "$marker"
-    click_at "$1" "$2"
-    if [ "$FIELD_SELECTION" = clipboard ]; then
-        xdotool key --clearmodifiers ctrl+a ctrl+c
-    else
-        xdotool key --clearmodifiers ctrl+a
-    fi
-    for _ in $(seq 30); do
-        text=$(xclip -o -selection "$FIELD_SELECTION" 2>/dev/null)
-        [ "$text" != "$marker" ] && { printf '%s\n' "$text"; return 0; }
-        sleep 0.1
+    # Selected and copied again where a loaded machine let the keys arrive before the click had taken effect.
+    for _ in 1 2 3; do
+        wait_for "the window to be active" activate_window
+        click_at "$1" "$2"
+        if [ "$FIELD_SELECTION" = clipboard ]; then
+            xdotool key --clearmodifiers ctrl+a ctrl+c
+        else
+            xdotool key --clearmodifiers ctrl+a
+        fi
+        for _ in $(seq 30); do
+            text=$(xclip -o -selection "$FIELD_SELECTION" 2>/dev/null)
+            [ "$text" != "$marker" ] && { printf '%s\n' "$text"; return 0; }
+            sleep 0.1
+        done
     done
     fail "selecting the field at $1,$2 left the $FIELD_SELECTION selection as it was"
 }

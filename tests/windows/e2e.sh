@@ -49,6 +49,7 @@ eval "$(xwininfo -id "$WINDOW" | sed -n 's/ *Absolute upper-left X: *\(.*\)/left
 echo "ok: window found by its title, client area 458x388 at $left,$top, centred"
 
 # The keyboard order from the first focus: "Umrechnen", the result, the date, the time.
+wait_for "the window to be active" activate_window
 xdotool key --clearmodifiers Tab Tab Tab
 xdotool type --delay 20 "8:05"
 [ "$(field_text "${TIME_INPUT[@]}")" = "8:05" ] || fail "three presses of Tab did not reach the time"
