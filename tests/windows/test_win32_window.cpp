@@ -299,24 +299,29 @@ std::string layoutFailure()
         !failure.empty())
         return failure;
 
-    HWND tooltip = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND found, LPARAM result) {
-            wchar_t name[64] = {};
-            GetClassNameW(found, name, 64);
-            if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
-                *reinterpret_cast<HWND*>(result) = found;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tooltip));
-    std::string hinted;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    for (UINT i = 0; SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)); ++i)
-        hinted += nameOf(reinterpret_cast<HWND>(tool.uId)) + " ";
-    if (hinted != "tacticalInput timeInput dateInput ")
-        return "hints on: " + hinted;
+    // The hints come once the window has been painted, which a loaded machine may take a moment for.
+    const auto hinted = [] {
+        HWND tooltip = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND found, LPARAM result) {
+                wchar_t name[64] = {};
+                GetClassNameW(found, name, 64);
+                if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
+                    *reinterpret_cast<HWND*>(result) = found;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&tooltip));
+        std::string names;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        for (UINT i = 0; tooltip && SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)); ++i)
+            names += nameOf(reinterpret_cast<HWND>(tool.uId)) + " ";
+        return names;
+    };
+    settleUntil(&window, [&] { return hinted() == "tacticalInput timeInput dateInput "; });
+    if (const std::string names = hinted(); names != "tacticalInput timeInput dateInput ")
+        return "hints on: " + names;
 
     const std::string wantedStops = "toTacticalButton tacticalResult dateInput timeInput nowButton logo "
                                     "germanMonthsOption tacticalInput timeResult dateResult toNormalButton "
