@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -19,7 +20,9 @@ int main(int argc, char* argv[])
     }
     // Under this program's name, by which the desktop knows the window (WM_CLASS taktzeit).
     const std::string window = helperProgram("taktzeit-window");
-    if (!window.empty())
+    if (window.empty())
+        errno = ENOENT;
+    else
         execv(window.c_str(), argv);
     std::perror("taktzeit-window");
     return 1;
