@@ -21,8 +21,8 @@ public:
 
     void copy(std::u16string_view text, form::CopyAnswer answer) override
     {
-        if (copyFails) {
-            answer(form::ClipboardAnswer::Silent);
+        if (copyAnswer != form::ClipboardAnswer::Done) {
+            answer(copyAnswer);
             return;
         }
         clipboard = text;
@@ -56,7 +56,7 @@ public:
     core::Instant instant = core::utcInstant(momentAt(2009, 10, 14, 14, 38, 53));
     mutable int clockReads = 0;
     std::u16string clipboard;
-    bool copyFails = false;
+    form::ClipboardAnswer copyAnswer = form::ClipboardAnswer::Done;
     bool answersAtOnce = true;
     int pasteRequests = 0;
     form::PasteAnswer pendingPaste;

@@ -188,10 +188,15 @@ inline Step clipboardRefuses()
 {
     return act([](FormDriver&, FakeDesktop& desktop) { desktop.answerPaste(form::ClipboardAnswer::Refused); });
 }
-// Every copy from now on finds the clipboard held by another program.
+// Every copy from now on finds the clipboard held by another program, or is refused (a browser without
+// permission).
 inline Step copyFails()
 {
-    return act([](FormDriver&, FakeDesktop& desktop) { desktop.copyFails = true; });
+    return act([](FormDriver&, FakeDesktop& desktop) { desktop.copyAnswer = form::ClipboardAnswer::Silent; });
+}
+inline Step copyRefused()
+{
+    return act([](FormDriver&, FakeDesktop& desktop) { desktop.copyAnswer = form::ClipboardAnswer::Refused; });
 }
 inline Step browserFails()
 {
@@ -285,6 +290,7 @@ inline const std::u16string kCheckInput = u"Bitte Eingaben \u00fcberpr\u00fcfen 
 inline const std::u16string kNoBrowser = u"Kein Internetbrowser installiert ?!";
 inline const std::u16string kClipboardSilent = u"Die Zwischenablage antwortet nicht.";
 inline const std::u16string kPasteRefused = u"Bitte mit Strg+V in das Feld einf\u00fcgen.";
+inline const std::u16string kCopyRefused = u"Bitte das Ergebnis markieren und mit Strg+C kopieren.";
 
 inline std::vector<FormCase> formCases()
 {
@@ -334,6 +340,10 @@ inline std::vector<FormCase> formCases()
         {"a copy the clipboard does not take keeps the result and says so",
          {click(Control::NowButton), clipboardHolds(u"vorher"), copyFails(), click(Control::CopyButton),
           expectMessage(kClipboardSilent, MessageIcon::Information), expectClipboard(u"vorher"),
+          expectText(Control::TacticalResult, u"081015dez26")}},
+        {"a refused copy asks for Ctrl+C and keeps the result",
+         {click(Control::NowButton), clipboardHolds(u"vorher"), copyRefused(), click(Control::CopyButton),
+          expectMessage(kCopyRefused, MessageIcon::Information), expectClipboard(u"vorher"),
           expectText(Control::TacticalResult, u"081015dez26")}},
         {"a refused paste asks for Ctrl+V and leaves the input",
          {clipboardWaits(), type(Control::TacticalInput, u"141638okt09"), click(Control::PasteButton),

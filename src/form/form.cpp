@@ -124,7 +124,8 @@ void Form::copyResult()
     // The result stays in its field, so the user can copy it again once the clipboard is free.
     desktop.copy(result, [this](ClipboardAnswer answer) {
         if (answer != ClipboardAnswer::Done)
-            view.showMessage(kClipboardSilent, MessageIcon::Information);
+            view.showMessage(answer == ClipboardAnswer::Refused ? kCopyRefused : kClipboardSilent,
+                             MessageIcon::Information);
     });
 }
 

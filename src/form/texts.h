@@ -32,6 +32,7 @@ inline constexpr std::u16string_view kNoBrowser = u"Kein Internetbrowser install
 inline constexpr std::u16string_view kClipboardSilent = u"Die Zwischenablage antwortet nicht.";
 inline constexpr std::u16string_view kWindowFailed = u"Das Fenster konnte nicht ge\u00f6ffnet werden.";
 inline constexpr std::u16string_view kPasteRefused = u"Bitte mit Strg+V in das Feld einf\u00fcgen.";
+inline constexpr std::u16string_view kCopyRefused = u"Bitte das Ergebnis markieren und mit Strg+C kopieren.";
 
 // What a screen reader says for controls whose caption alone would be ambiguous or missing, and after the link.
 inline constexpr std::u16string_view kTimeInputName = u"Uhrzeit";

@@ -98,6 +98,7 @@ WebView::WebView(form::Desktop& desktop)
     val::global("lightLink")();
     current = &form;
     form.load();
+    element(form::kFirstFocus).call<void>("focus");
 }
 
 WebView::~WebView()

@@ -84,6 +84,7 @@ try:
         if p["name"] != "logo" and [round(v) for v in box] != [round(v) for v in wanted]:
             misplaced.append(f"{p['name']} at {box}, not {wanted}")
     check(not misplaced, "every control at its designed place at 1280 x 800" + (": " + "; ".join(misplaced) if misplaced else ""))
+    check(browser.switch_to.active_element.get_attribute("id") == "toTacticalButton", "opened, the focus is on the upper Umrechnen")
     browser.save_screenshot(os.environ.get("SCREENSHOTS", "/tmp") + "/web-1280x800.png")
 
     # The accessibility tree: every control with its designed name and role.
@@ -176,6 +177,11 @@ try:
     refused = message(browser)
     check(refused == ("- Umrechner taktische Zeit -", "Bitte mit Strg+V in das Feld einfügen.", "information")
           and field(browser, "tacticalInput").get_attribute("value") == "141638okt09", f"a refused paste: {refused}, the input kept")
+    browser.execute_cdp_cmd("Browser.setPermission", {"origin": origin, "permission": {"name": "clipboard-write"}, "setting": "denied"})
+    field(browser, "copyButton").click()
+    refused = message(browser)
+    check(refused == ("- Umrechner taktische Zeit -", "Bitte das Ergebnis markieren und mit Strg+C kopieren.", "information"),
+          f"a refused copy: {refused}")
 finally:
     browser.quit()
     server.shutdown()
