@@ -12,7 +12,7 @@ std::string helperProgram(const char* name)
         return {};
     std::string folder(self.data(), static_cast<std::size_t>(length));
     folder.erase(folder.rfind('/') + 1);
-    for (const std::string& candidate : {folder + name, folder + "../libexec/taktzeit/" + name}) {
+    for (const std::string& candidate : {folder + name, folder + TAKTZEIT_INSTALLED_HELPERS + name}) {
         if (access(candidate.c_str(), X_OK) == 0)
             return candidate;
     }
