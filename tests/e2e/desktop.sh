@@ -187,8 +187,9 @@ FIELD_SELECTION=${FIELD_SELECTION:-primary}
 field_text() {
     local marker="(vor dem Kopieren)" text
     set_selection "$FIELD_SELECTION" "$marker"
-    # Selected and copied again where a loaded machine let the keys arrive before the click had taken effect.
-    for _ in 1 2 3; do
+    # Selected and copied again where a loaded machine let the keys arrive before the click had taken effect,
+    # or Wine was slow to take the X clipboard for the copy.
+    for _ in 1 2 3 4 5 6; do
         wait_for "the window to be active" activate_window
         click_at "$1" "$2"
         if [ "$FIELD_SELECTION" = clipboard ]; then
