@@ -93,6 +93,20 @@ activate_window() {
     return 1
 }
 
+# Closes WINDOW with Alt+F4 as a user would. A window that has only just appeared can miss the first press
+# (seen under Wine on a loaded machine), so the keys are pressed again while the window stays.
+close_window() {
+    for _ in 1 2 3; do
+        wait_for "the window to be active" activate_window
+        xdotool key --clearmodifiers alt+F4
+        for _ in $(seq 50); do
+            xdotool search --onlyvisible --name "^${TITLE}\$" | grep -qx "$WINDOW" || return 0
+            sleep 0.1
+        done
+    done
+    fail "Alt+F4 did not close the window"
+}
+
 # Clicks at a point given in the window's client coordinates, in the layout's pixels; SCALE is the
 # window's device pixel ratio.
 click_at() {

@@ -58,7 +58,7 @@ echo "ok: taktzeit --jetzt without a display prints the same, $now"
 
 restore
 
-xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
+close_window
 wait_for "the program to end" bash -c "! kill -0 $program_pid"
 wait "$program_pid" || fail "the program ended with status $?: $(cat "$program_log")"
 echo "ok: closed with Alt+F4, the program ended cleanly"

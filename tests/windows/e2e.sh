@@ -105,15 +105,15 @@ echo "ok: a copy while another program holds the clipboard open: the message, th
 minimize
 restore
 
-xdotool windowactivate --sync "$WINDOW" key --clearmodifiers alt+F4
+close_window
 wait_for "the program to end" bash -c "! kill -0 $program_pid"
 echo "ok: closed with Alt+F4, the program ended"
 
 # Without options the command line starts the window and ends at once.
 "${wine_run[@]}" "${program%.exe}.com" || fail "taktzeit.com without options ended with $?"
 wait_for "the window started by taktzeit.com" xdotool search --onlyvisible --name "^${TITLE}\$"
-xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "^${TITLE}\$" | head -n 1)" key --clearmodifiers alt+F4
-wait_for "the window to close" eval '! xdotool search --onlyvisible --name "^${TITLE}\$"'
+WINDOW=$(xdotool search --onlyvisible --name "^${TITLE}\$" | head -n 1)
+close_window
 echo "ok: taktzeit.com without options started the window and ended with 0"
 
 installed="$WINEPREFIX/drive_c/Program Files/taktzeit"
