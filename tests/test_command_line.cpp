@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -16,12 +17,14 @@ namespace {
 const QString kUsage = u"Aufruf: taktzeit [--englisch] [--zone[=BUCHSTABE]] --jetzt\n"_s;
 const QString kHelp = kUsage
     + u"        taktzeit [--englisch] [--zone[=BUCHSTABE]] --kopieren\n"
+      "        taktzeit [--englisch] [--zone[=BUCHSTABE]] --tippen\n"
       "        taktzeit [--englisch] [--zone[=BUCHSTABE]] --taktisch UHRZEIT DATUM\n"
       "        taktzeit --normal TAKTISCHE-ZEIT\n"
       "        taktzeit --help | --version\n"
       "Ohne diese Optionen öffnet taktzeit sein Fenster.\n"
       "  --jetzt                    gibt die aktuelle taktische Zeit aus\n"
       "  --kopieren                 legt die aktuelle taktische Zeit in die Zwischenablage\n"
+      "  --tippen                   tippt die aktuelle taktische Zeit dort ein, wo der Cursor steht\n"
       "  --taktisch UHRZEIT DATUM   rechnet Uhrzeit und Datum in die taktische Zeit um\n"
       "  --normal TAKTISCHE-ZEIT    rechnet eine taktische Zeit in Uhrzeit und Datum um\n"
       "  --englisch                 englische statt deutscher Monatsnamen\n"
@@ -34,17 +37,41 @@ const QString kCheckInput = u"Bitte Eingaben überprüfen !!!\n"_s;
 const QString kNoZoneLetter = u"Die Ortszeit hat keinen Zonenbuchstaben; bitte --zone=Z angeben.\n"_s;
 const QString kNoClipboard = u"Die Zwischenablage ist nicht erreichbar.\n"_s;
 
-// A clipboard that keeps what it is given, or that cannot be reached.
+QString qt(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+// A clipboard that keeps what it is given, or that cannot be reached; a keyboard that is free or not, into a
+// window that keeps the focus or not; the notifications it was given.
 class FakeClipboard final : public command_line::Desktop {
 public:
     bool copy(std::u16string_view text) override
     {
         if (reachable)
-            clipboard = QString::fromUtf16(text.data(), qsizetype(text.size()));
+            clipboard = qt(text);
         return reachable;
     }
+    command_line::Typing waitToType() override
+    {
+        if (waited)
+            waited();
+        return typing;
+    }
+    bool type(std::u16string_view text) override
+    {
+        if (focusStays)
+            typed = qt(text);
+        return focusStays;
+    }
+    void notify(std::u16string_view message) override { notified += qt(message); }
     bool reachable = true;
     QString clipboard;
+    command_line::Typing typing = command_line::Typing::Ready;
+    bool focusStays = true;
+    std::function<void()> waited;
+    QString typed;
+    QString notified;
 };
 
 // The zone letters and their hours east of UTC.
@@ -115,6 +142,8 @@ private slots:
         row("copy beside to tactical", "UTC", u"--kopieren --taktisch 16:38 14.10.2009"_s, {}, kUsage, 2);
         row("copy beside to normal", "UTC", u"--normal 141638okt09 --kopieren"_s, {}, kUsage, 2);
         row("copy with a word", "UTC", u"--kopieren heute"_s, {}, kUsage, 2);
+        row("type beside copy", "UTC", u"--tippen --kopieren"_s, {}, kUsage, 2);
+        row("type with a word", "UTC", u"--tippen hier"_s, {}, kUsage, 2);
         row("to tactical", "UTC", u"--taktisch 16:38 14.10.2009"_s, u"141638okt09\n"_s, {}, 0);
         row("to tactical in English", "UTC", u"--taktisch 8:05 5.3.2009 --englisch"_s, u"050805mar09\n"_s, {}, 0);
         row("to tactical, date in this year", "UTC", u"--taktisch 10:00 24.12."_s, u"241000dez09\n"_s, {}, 0);
@@ -191,6 +220,60 @@ private slots:
         QCOMPARE(QString::fromStdString(outcome->errors).left(errors == kUsage ? kUsage.size() : -1), errors);
         QCOMPARE(outcome->exitCode, exitCode);
         QTEST(desktop.clipboard, "clipboard");
+    }
+
+    void types_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<command_line::Typing>("typing");
+        QTest::addColumn<bool>("focusStays");
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("notified");
+        QTest::addColumn<int>("exitCode");
+        using enum command_line::Typing;
+        const QString copied = u"141639okt09 liegt in der Zwischenablage: taktzeit konnte hier nicht tippen."_s;
+        const auto row = [](const char* name, const QString& arguments, command_line::Typing typing, bool focusStays,
+                            bool reachable, const QString& typed, const QString& clipboard, const QString& notified,
+                            int exitCode) {
+            QTest::newRow(name) << arguments.split(u' ') << typing << focusStays << reachable << typed << clipboard
+                                << notified << exitCode;
+        };
+        row("typed", u"--tippen"_s, Ready, true, true, u"141639okt09"_s, {}, {}, 0);
+        row("a group in English", u"--tippen --zone --englisch"_s, Ready, true, true, u"141639Boct09"_s, {}, {}, 0);
+        row("keys held or grabbed: copied", u"--tippen"_s, Impossible, true, true, {}, u"141639okt09"_s, copied, 0);
+        row("the focus moved: copied", u"--tippen"_s, Ready, false, true, {}, u"141639okt09"_s, copied, 0);
+        row("another one types: nothing", u"--tippen"_s, Busy, true, true, {}, {}, {}, 0);
+        row("nor a clipboard", u"--tippen"_s, Impossible, true, false, {}, {}, kNoClipboard.trimmed(), 1);
+        row("a group in UTC", u"--zone=Z --tippen"_s, Ready, true, true, u"141439Zokt09"_s, {}, {}, 0);
+    }
+
+    // The clock is read once the hands are off the keyboard, a minute after the start here; what is not typed
+    // is copied, and said on the terminal and the desktop alike.
+    void types()
+    {
+        QFETCH(QStringList, arguments);
+        FakeDesktop germany;
+        germany.standAt(momentAt(2009, 10, 14, 16, 38, 53));
+        FakeClipboard desktop;
+        QFETCH(command_line::Typing, typing);
+        desktop.typing = typing;
+        QFETCH(bool, focusStays);
+        QFETCH(bool, reachable);
+        desktop.focusStays = focusStays;
+        desktop.reachable = reachable;
+        desktop.waited = [&] { germany.standAt(momentAt(2009, 10, 14, 16, 39, 53)); };
+        const auto outcome = run(arguments, germany, desktop);
+        QVERIFY(outcome);
+        QTEST(desktop.typed, "typed");
+        QTEST(desktop.clipboard, "clipboard");
+        QTEST(desktop.notified, "notified");
+        QTEST(outcome->exitCode, "exitCode");
+        QCOMPARE(QString::fromStdString(outcome->errors),
+                 desktop.notified.isEmpty() ? QString() : desktop.notified + u'\n');
+        QCOMPARE(outcome->told, !desktop.notified.isEmpty());
+        QVERIFY(outcome->output.empty());
     }
 
     // Every group it writes, read back by --normal, is the time that was typed.

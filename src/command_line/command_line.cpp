@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 namespace command_line {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 constexpr std::array kOptions{
     Option{"--jetzt", Does::Now, "", "gibt die aktuelle taktische Zeit aus", 0, true},
     Option{"--kopieren", Does::Copy, "", "legt die aktuelle taktische Zeit in die Zwischenablage", 0, true},
+    Option{"--tippen", Does::Type, "", "tippt die aktuelle taktische Zeit dort ein, wo der Cursor steht", 0, true},
     Option{"--taktisch", Does::ToTactical, "UHRZEIT DATUM", "rechnet Uhrzeit und Datum in die taktische Zeit um", 2,
            true},
     Option{"--normal", Does::ToNormal, "TAKTISCHE-ZEIT", "rechnet eine taktische Zeit in Uhrzeit und Datum um",
@@ -30,10 +32,12 @@ constexpr std::array kOptions{
 constexpr std::string_view kCheckInput = "Bitte Eingaben überprüfen !!!\n";
 constexpr std::string_view kNoZoneLetter = "Die Ortszeit hat keinen Zonenbuchstaben; bitte --zone=Z angeben.\n";
 constexpr std::string_view kNoClipboard = "Die Zwischenablage ist nicht erreichbar.\n";
+constexpr std::u16string_view kCopiedInstead = u" liegt in der Zwischenablage: taktzeit konnte hier nicht tippen.";
 
 bool isMode(Does does)
 {
-    return does == Does::Now || does == Does::Copy || does == Does::ToTactical || does == Does::ToNormal;
+    return does == Does::Now || does == Does::Copy || does == Does::Type || does == Does::ToTactical
+        || does == Does::ToNormal;
 }
 
 bool isSetting(Does does)
@@ -125,6 +129,42 @@ std::optional<std::u16string> written(std::chrono::sys_seconds utc, const Writin
     return core::writeTactical(shown.date, shown.time, writing.language);
 }
 
+bool asks(const std::vector<std::string_view>& arguments, std::initializer_list<Does> modes)
+{
+    return std::any_of(arguments.begin(), arguments.end(), [&](std::string_view argument) {
+        const Option* option = optionOf(argument);
+        return option && std::find(modes.begin(), modes.end(), option->does) != modes.end();
+    });
+}
+
+// The outcome, its errors shown on the desktop too: a shortcut that types has no terminal.
+Outcome told(Outcome outcome, Desktop& desktop)
+{
+    std::u16string message = core::fromUtf8(outcome.errors);
+    if (message.ends_with(u'\n'))
+        message.pop_back();
+    desktop.notify(message);
+    outcome.told = true;
+    return outcome;
+}
+
+// Typed where the keyboard is free and the focus stays; copied instead, and said so, where not.
+Outcome typed(const Writing& writing, const core::Clock& clock, Desktop& desktop)
+{
+    const Typing typing = desktop.waitToType();
+    if (typing == Typing::Busy)
+        return Outcome{};
+    // The clock is read after the wait, just before the keys.
+    const auto text = written(std::chrono::floor<std::chrono::seconds>(clock.now()), writing, clock);
+    if (!text)
+        return told(failed(kNoZoneLetter), desktop);
+    if (typing == Typing::Ready && desktop.type(*text))
+        return Outcome{};
+    if (!desktop.copy(*text))
+        return told(failed(kNoClipboard), desktop);
+    return told(Outcome{0, {}, core::toUtf8(*text + std::u16string(kCopiedInstead)) + '\n'}, desktop);
+}
+
 }  // namespace
 
 std::span<const Option> options()
@@ -134,10 +174,12 @@ std::span<const Option> options()
 
 bool actsWithoutTerminal(const std::vector<std::string_view>& arguments)
 {
-    return std::any_of(arguments.begin(), arguments.end(), [](std::string_view argument) {
-        const Option* option = optionOf(argument);
-        return option && option->does == Does::Copy;
-    });
+    return asks(arguments, {Does::Copy, Does::Type});
+}
+
+bool types(const std::vector<std::string_view>& arguments)
+{
+    return asks(arguments, {Does::Type});
 }
 
 std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const core::Clock& clock, Desktop& desktop)
@@ -166,6 +208,7 @@ std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const
         }
         case Does::Now:
         case Does::Copy:
+        case Does::Type:
         case Does::ToTactical:
         case Does::ToNormal:
             if (mode)
@@ -180,6 +223,7 @@ std::optional<Outcome> run(const std::vector<std::string_view>& arguments, const
         return usageError();
 
     switch (mode->does) {
+    case Does::Type: return typed(writing, clock, desktop);
     case Does::Now:
     case Does::Copy: {
         const auto text = written(std::chrono::floor<std::chrono::seconds>(clock.now()), writing, clock);
