@@ -11,9 +11,14 @@
 
 int main(int argc, char* argv[])
 {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    // Typing loads X11, which this program does not: a program of its own types. Without it, the time is copied.
+    if (command_line::types(arguments)) {
+        if (const std::string keyboard = helperProgram("taktzeit-keyboard"); !keyboard.empty())
+            execv(keyboard.c_str(), argv);
+    }
     LinuxDesktop desktop;
-    if (const auto outcome =
-            command_line::run(std::vector<std::string_view>(argv + 1, argv + argc), core::CLibraryClock(), desktop)) {
+    if (const auto outcome = command_line::run(arguments, core::CLibraryClock(), desktop)) {
         std::fputs(outcome->output.c_str(), stdout);
         std::fputs(outcome->errors.c_str(), stderr);
         return outcome->exitCode;

@@ -30,3 +30,4 @@ expect Europe/Berlin 1 "" --normal 142438okt09
 expect Asia/Kolkata 1 "" --jetzt --zone
 expect Europe/Berlin 2 "" --zone=Z
 expect Europe/Berlin 1 "" --kopieren
+expect Europe/Berlin 1 "" --tippen

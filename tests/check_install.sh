@@ -10,7 +10,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net --explain "$root"/usr/share/metainfo/*.metainfo.xml
 test -x "$root/usr/bin/taktzeit"
-test -x "$root/usr/libexec/taktzeit/taktzeit-window" && test -x "$root/usr/libexec/taktzeit/taktzeit-clipboard"
+for helper in window clipboard keyboard; do test -x "$root/usr/libexec/taktzeit/taktzeit-$helper"; done
 [ "$(grep -c '^Exec=taktzeit --kopieren' "$root"/usr/share/applications/*.desktop)" = 2 ]
 # bash loads a completion by the command's own name.
 test -s "$root/usr/share/bash-completion/completions/taktzeit"
