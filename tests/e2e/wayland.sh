@@ -75,11 +75,17 @@ native_window() {
     grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$TAKTZEIT_APP_ID\")" "$log" \
         || fail "the window's application id is $(grep -o 'set_app_id([^)]*)' "$log")"
     ! xdotool search --name "^${TITLE}\$" >/dev/null || fail "an X window appeared"
-    stop_program
 }
 native_window "${session[@]}" QT_QPA_PLATFORM=wayland "$program"
 echo "ok: QT_QPA_PLATFORM=wayland set by the user gives a native Wayland window"
+# With a Wayland window in front no program may type into it: --tippen copies and says so.
+said=$("${session[@]}" "$program" --tippen 2>&1) || fail "taktzeit --tippen before a Wayland window ended with $?"
+[ "$said" = "$(clipboard) liegt in der Zwischenablage: taktzeit konnte hier nicht tippen." ] \
+    || fail "before a Wayland window --tippen said '$said'"
+echo "ok: --tippen before a Wayland window: '$said'"
+stop_program
 native_window env -u DISPLAY "${session[@]}" "$program"
+stop_program
 echo "ok: without XWayland the program runs natively"
 
 # --kopieren in the session: through XWayland's clipboard, which mutter hands on to Wayland programs; without
