@@ -73,6 +73,21 @@ try {
     return false;
 }
 
+command_line::Typing Win32CommandLineDesktop::waitToType()
+{
+    return keyboard.waitUntilFree(std::chrono::seconds{2});
+}
+
+bool Win32CommandLineDesktop::type(std::u16string_view text)
+{
+    return keyboard.type(text);
+}
+
+void Win32CommandLineDesktop::notify(std::u16string_view message)
+{
+    win32::notifyOnDesktop(message);
+}
+
 std::optional<int> answerOnConsole(const std::vector<std::string>& arguments)
 {
     const auto outcome = answer(arguments);
@@ -86,7 +101,7 @@ std::optional<int> answerOnConsole(const std::vector<std::string>& arguments)
 int answerWithoutConsole(const std::vector<std::string>& arguments)
 {
     const auto outcome = answer(arguments);
-    if (outcome && !outcome->errors.empty())
+    if (outcome && !outcome->errors.empty() && !outcome->told)
         MessageBoxW(nullptr, fromUtf8(outcome->errors).c_str(), wide(form::kTitle).c_str(), MB_OK | MB_ICONINFORMATION);
     return outcome ? outcome->exitCode : 2;
 }

@@ -1,15 +1,22 @@
 #pragma once
 
 #include "command_line.h"
+#include "keyboard.h"
 
 #include <string>
 #include <vector>
 
 // The command line's desktop on Windows: the clipboard through the window's desktop, its answer waited for
-// on this thread.
+// on this thread; typing and notifications through the keyboard's input and the notification area.
 class Win32CommandLineDesktop final : public command_line::Desktop {
 public:
     bool copy(std::u16string_view text) override;
+    command_line::Typing waitToType() override;
+    bool type(std::u16string_view text) override;
+    void notify(std::u16string_view message) override;
+
+private:
+    win32::Keyboard keyboard;
 };
 
 // The program's arguments after its name, in UTF-8.

@@ -3,7 +3,7 @@
 # would: the window's place and size, the Tab key, both conversions, a date-time group in German local time,
 # copy and paste through the clipboard, a clipboard owner that never answers, a copy into a clipboard that
 # another program holds open, the caption while minimized, closing
-# it, and the installer installing it with a Start-menu shortcut and removing it again.
+# it, typing with --tippen, and the installer installing it with two Start-menu shortcuts and removing it again.
 # Usage: tests/windows/e2e.sh PROGRAM SILENT_OWNER MSI   (WINEPREFIX names the prefix, made on first use)
 set -euo pipefail
 if [ -z "${TAKTZEIT_E2E_DISPLAY:-}" ]; then
@@ -70,6 +70,16 @@ shown=$(normal_result)
 [ "$shown" = "17:32 03.07.04" ] || fail "031732B jul 04 shows $shown"
 echo "ok: 031732B jul 04 shows 17:32 on 03.07.04"
 
+# As its shortcut key starts it: taktzeit.exe --tippen types into the field that has the focus.
+click_at "${TACTICAL_INPUT[@]}"
+xdotool key --clearmodifiers ctrl+a BackSpace
+before=$("${wine_run[@]}" "${program%.exe}.com" --jetzt | tr -d '\r')
+"${wine_run[@]}" "$program" --tippen || fail "taktzeit.exe --tippen ended with $?"
+typed=$(field_text "${TACTICAL_INPUT[@]}")
+[ "$typed" = "$before" ] || [ "$typed" = "$("${wine_run[@]}" "${program%.exe}.com" --jetzt | tr -d '\r')" ] \
+    || fail "taktzeit.exe --tippen typed '$typed'"
+echo "ok: taktzeit.exe --tippen typed $typed into the field with the focus"
+
 # The status clock's panel, as pixels on the screen.
 clock_pixels() {
     import -window root -crop 90x14+$((left + 2))+$((top + 373)) rgb:- | md5sum
@@ -118,7 +128,7 @@ echo "ok: taktzeit.com without options started the window and ended with 0"
 
 installed="$WINEPREFIX/drive_c/Program Files/taktzeit"
 shortcuts() {
-    find "$WINEPREFIX/drive_c" -name 'Umrechner taktische Zeit.lnk'
+    find "$WINEPREFIX/drive_c" -name 'Umrechner taktische Zeit.lnk' -o -name 'Taktische Zeit eintippen.lnk'
 }
 system_path() {
     "${wine_run[@]}" reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PATH 2>/dev/null
@@ -128,15 +138,22 @@ system_path() {
 path_entry=$(msiinfo export "$msi" Environment | tr -d '\r' | grep '^PathEntry' || true)
 [ "$path_entry" = "$(printf 'PathEntry\t=-*PATH\t[~];[INSTALLDIR]\tProgram')" ] \
     || fail "the MSI's PATH entry is '$path_entry'"
+# The typing shortcut's key: Ctrl+Alt+Shift (7) over Z (0x5A).
+typing_shortcut=$(msiinfo export "$msi" Shortcut | tr -d '\r' | awk -F '\t' '$1 == "TypingShortcut" { print $3 "|" $6 "|" $8 }')
+[ "$typing_shortcut" = "Taktische Zeit eintippen|--tippen|$((7 * 256 + 0x5A))" ] \
+    || fail "the MSI's typing shortcut is '$typing_shortcut'"
 "${wine_run[@]}" msiexec /i "$(winepath -w "$msi")" /qn
 [ -f "$installed/taktzeit.exe" ] && [ -f "$installed/taktzeit.com" ] && [ -f "$installed/LIESMICH.txt" ] \
     || fail "the installer put only $(ls "$installed" 2>/dev/null) in $installed"
-[ -n "$(shortcuts)" ] || fail "the installer made no Start-menu shortcut"
+[ "$(shortcuts | wc -l)" = 2 ] || fail "the installer made the Start-menu shortcuts $(shortcuts)"
+# A shell link keeps its key in the two bytes at offset 0x40 of its header: Z, then the modifiers.
+key=$(od -An -tx1 -j 64 -N 2 "$(shortcuts | grep eintippen)" | tr -d ' ')
+[ "$key" = 5a07 ] || fail "the typing shortcut's key is $key"
 system_path | grep -q 'C:\\Program Files\\taktzeit' || fail "the folder is not on the PATH: $(system_path)"
-echo "ok: the installer put taktzeit.exe and taktzeit.com in Program Files, a shortcut in the Start menu," \
-    "and the folder on the system PATH"
+echo "ok: the installer put taktzeit.exe and taktzeit.com in Program Files, two shortcuts in the Start menu" \
+    "(Taktische Zeit eintippen on Ctrl+Alt+Shift+Z), and the folder on the system PATH"
 "${wine_run[@]}" msiexec /x "$(winepath -w "$msi")" /qn
 [ ! -e "$installed/taktzeit.exe" ] && [ ! -e "$installed/taktzeit.com" ] && [ -z "$(shortcuts)" ] \
     || fail "removing it left $(ls "$installed") $(shortcuts)"
 ! system_path | grep -q taktzeit || fail "removing it left the PATH at $(system_path)"
-echo "ok: removed again, both programs, the shortcut and the PATH entry gone"
+echo "ok: removed again, both programs, the shortcuts and the PATH entry gone"
