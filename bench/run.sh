@@ -68,6 +68,10 @@ echo "== e. clock lag of the status refresh over ${lag} s"
 "$build/bench/bench_clock_lag" "$lag"
 
 echo
+echo "== j. taktzeit --tippen from its start to its last character in a focused window, no key held ($runs runs)"
+"$root/bench/typing.sh" "$taktzeit" "$build/tests/typing_target" "$runs"
+
+echo
 echo "== h. the Windows program under Wine ($runs runs each, alternating)"
 "$root/bench/windows.sh" "$build-windows" "$probe" "$runs"
 

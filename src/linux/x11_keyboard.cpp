@@ -236,5 +236,5 @@ bool X11Keyboard::type(std::u16string_view text)
         if (!ascii)
             std::this_thread::sleep_for(kInputMethodPause);
     }
-    return focused() == focus;
+    return true;
 }
