@@ -53,7 +53,7 @@ public:
     // Puts the text on the clipboard, where it stays once the program has ended: whether the clipboard holds it.
     virtual bool copy(std::u16string_view text) = 0;
     // Waits, at most two seconds, until every key is up and no program holds the keyboard. Where it answers
-    // Ready, it goes on holding the right to type until the program ends.
+    // Ready, it holds the right to type until the text is typed.
     virtual Typing waitToType() { return Typing::Impossible; }
     // Types the text into the window that had the focus when waitToType answered; false, having stopped, where
     // the focus moved to another window on the way.

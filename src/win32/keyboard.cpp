@@ -6,7 +6,7 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace win32 {
@@ -86,8 +86,7 @@ LRESULT CALLBACK balloonProcedure(HWND window, UINT message, WPARAM wParam, LPAR
 
 Keyboard::~Keyboard()
 {
-    if (lock)
-        CloseHandle(lock);
+    letGo();
 }
 
 command_line::Typing Keyboard::waitUntilFree(std::chrono::milliseconds longest)
@@ -98,13 +97,24 @@ command_line::Typing Keyboard::waitUntilFree(std::chrono::milliseconds longest)
         return command_line::Typing::Busy;
     const auto deadline = std::chrono::steady_clock::now() + longest;
     while (!keysUp() || menuOpen(GetForegroundWindow())) {
-        if (std::chrono::steady_clock::now() >= deadline)
+        if (std::chrono::steady_clock::now() >= deadline) {
+            letGo();
             return command_line::Typing::Impossible;
+        }
         Sleep(10);
     }
     foreground = GetForegroundWindow();
-    return foreground && !runsWithHigherRights(foreground) ? command_line::Typing::Ready
-                                                           : command_line::Typing::Impossible;
+    if (foreground && !runsWithHigherRights(foreground))
+        return command_line::Typing::Ready;
+    letGo();
+    return command_line::Typing::Impossible;
+}
+
+// What follows the typing (a balloon that stays for seconds) does not keep the next press from typing.
+void Keyboard::letGo()
+{
+    if (lock)
+        CloseHandle(std::exchange(lock, nullptr));
 }
 
 bool Keyboard::type(std::u16string_view text)
@@ -119,9 +129,10 @@ bool Keyboard::type(std::u16string_view text)
             keys.push_back(key);
         }
     }
-    if (GetForegroundWindow() != foreground)
-        return false;
-    return SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) == keys.size();
+    const bool typed = GetForegroundWindow() == foreground
+        && SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) == keys.size();
+    letGo();
+    return typed;
 }
 
 void notifyOnDesktop(std::u16string_view text)

@@ -25,6 +25,8 @@ public:
     bool type(std::u16string_view text);
 
 private:
+    void letGo();
+
     HANDLE lock = nullptr;
     HWND foreground = nullptr;
 };
