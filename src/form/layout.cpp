@@ -58,6 +58,19 @@ const std::array<const ControlLayout*, kControls.size()>& makingOrder()
     return order;
 }
 
+Control frameAround(const ControlLayout& row)
+{
+    const PixelRect place = pixelPlace(row, Origin::Window);
+    for (const ControlLayout& frame : kControls) {
+        const PixelRect around = pixelPlace(frame, Origin::Window);
+        if (frame.kind == ControlKind::Frame && &frame != &row && place.left >= around.left && place.top >= around.top
+            && place.left + place.width <= around.left + around.width
+            && place.top + place.height <= around.top + around.height)
+            return frame.control;
+    }
+    return Control::Window;
+}
+
 Role roleOf(const ControlLayout& row)
 {
     switch (row.kind) {

@@ -296,6 +296,40 @@ inline constexpr std::array<Control, 16> kTabOrder{
     Control::PasteButton,
 };
 
+// The order in which the page is read by eyes, keys and screen readers alike, at every width: each frame with
+// what stands in it, top to bottom and each label before its field, then the month names, the status bar and
+// the maker. A page is read in its document's order, so it leaves the windows' keyboard order for this one.
+inline constexpr std::array<Control, kControls.size()> kReadingOrder{
+    Control::ToTacticalFrame,
+    Control::TimeInputCaption,
+    Control::TimeInput,
+    Control::DateInputCaption,
+    Control::DateInput,
+    Control::NowButton,
+    Control::ToTacticalButton,
+    Control::TacticalResultCaption,
+    Control::TacticalResult,
+    Control::CopyButton,
+    Control::ClearToTacticalButton,
+    Control::ToNormalFrame,
+    Control::TacticalInputCaption,
+    Control::TacticalInput,
+    Control::PasteButton,
+    Control::ToNormalButton,
+    Control::TimeResultCaption,
+    Control::TimeResult,
+    Control::DateResultCaption,
+    Control::DateResult,
+    Control::ClearToNormalButton,
+    Control::MonthNamesFrame,
+    Control::GermanMonthsOption,
+    Control::EnglishMonthsOption,
+    Control::StatusBar,
+    Control::MakerFrame,
+    Control::Logo,
+    Control::WebLink,
+};
+
 // What the panels of the status bar show, left to right; each is 1440 twips wide.
 enum class StatusPanel { Time, Date, Tactical };
 inline constexpr std::array<StatusPanel, 3> kStatusPanels{StatusPanel::Time, StatusPanel::Date, StatusPanel::Tactical};
@@ -326,6 +360,10 @@ PixelRect pixelPlace(const ControlLayout& row, Origin origin, int dpi = 96);
 // names it (so screen readers take its name from the label), then the other controls, the frames last, behind
 // what is drawn on them.
 const std::array<const ControlLayout*, kControls.size()>& makingOrder();
+
+// The frame a control stands in on the screen, or the window: its container, except for a control that the
+// table places in the window over a frame (the copy button).
+Control frameAround(const ControlLayout& row);
 
 // The name assistive technology says for the control: its spoken name, else its caption.
 std::u16string_view accessibleName(const ControlLayout& row);

@@ -47,20 +47,25 @@ const char* roleName(form::Role role)
     return "label";
 }
 
-// Each control as the page makes it: where it lies in its container in CSS pixels, what it is and says, and its
-// place in the keyboard order.
+// Each control as the page makes it, in the order it is read: the frame it stands in and where it lies there in
+// CSS pixels, what it is and says, and whether the keyboard stops on it.
 void createControls()
 {
     const auto& made = form::makingOrder();
-    for (const form::ControlLayout& row : form::kControls) {
-        const auto stop = std::find(form::kTabOrder.begin(), form::kTabOrder.end(), row.control);
+    for (const Control reading : form::kReadingOrder) {
+        const form::ControlLayout& row = form::layoutOf(reading);
+        const Control frame = form::frameAround(row);
         val control = val::object();
         control.set("name", std::string(row.name));
-        control.set("container",
-                    row.container == Control::Window ? std::string() : std::string(form::layoutOf(row.container).name));
+        control.set("container", frame == Control::Window ? std::string() : std::string(form::layoutOf(frame).name));
         control.set("role", std::string(roleName(form::roleOf(row))));
         control.set("caption", utf8(row.caption));
-        const form::PixelRect place = form::pixelPlace(row, form::Origin::Container);
+        form::PixelRect place = form::pixelPlace(row, form::Origin::Window);
+        if (frame != Control::Window) {
+            const form::PixelRect around = form::pixelPlace(form::layoutOf(frame), form::Origin::Window);
+            place.left -= around.left;
+            place.top -= around.top;
+        }
         control.set("left", place.left);
         control.set("top", place.top);
         control.set("width", place.width);
@@ -75,8 +80,8 @@ void createControls()
         control.set("description", utf8(form::accessibleDescription(row)));
         control.set("labelled",
                     row.labelled == Control::None ? std::string() : std::string(form::layoutOf(row.labelled).name));
-        control.set("tabIndex",
-                    stop == form::kTabOrder.end() ? -1 : static_cast<int>(stop - form::kTabOrder.begin()) + 1);
+        control.set("tabStop",
+                    std::find(form::kTabOrder.begin(), form::kTabOrder.end(), row.control) != form::kTabOrder.end());
         control.set("id", static_cast<int>(row.control));
         page().call<void>("createControl", control);
     }

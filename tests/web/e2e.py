@@ -2,7 +2,9 @@
 """taktzeit.html in headless Chromium as a user meets it: opened from disk at the window's width (1280 x 800)
 and a phone's (360 x 640), typed into with real keystrokes, clicked, read back; no request leaving the page;
 the accessibility tree against the designed names and roles; the hidden page's title; and, served from
-127.0.0.1 (a secure context), copy and paste with the clipboard granted and refused.
+127.0.0.1 (a secure context), copy and paste with the clipboard granted and refused; the document's order, which
+the keyboard follows; the phone's first screen; and axe-core's rules of WCAG 2.2 A and AA and its best practices
+in every view, light and dark, wide and narrow, with and without a message.
 Usage: e2e.py PAGE DESIGNED_FORM_H"""
 import functools
 import http.server
@@ -85,7 +87,6 @@ try:
             misplaced.append(f"{p['name']} at {box}, not {wanted}")
     check(not misplaced, "every control at its designed place at 1280 x 800" + (": " + "; ".join(misplaced) if misplaced else ""))
     check(browser.switch_to.active_element.get_attribute("id") == "toTacticalButton", "opened, the focus is on the upper Umrechnen")
-    browser.save_screenshot(os.environ.get("SCREENSHOTS", "/tmp") + "/web-1280x800.png")
 
     # The accessibility tree: every control with its designed name and role.
     roles = {"push button": "button", "radio button": "radio", "editable text": "textbox", "read-only text": "textbox",
@@ -151,7 +152,67 @@ try:
                                    ".map(e => e.id || e.className)")
     check(width <= 360 and not hidden and not small,
           f"at 360 x 640: {width} px wide, controls cut or missing: {hidden}, too small to touch: {small}")
-    browser.save_screenshot(os.environ.get("SCREENSHOTS", "/tmp") + "/web-360x640.png")
+finally:
+    browser.quit()
+
+# The document's order, for eyes, keys and screen readers at every width, and the keyboard following it.
+reading_order = ["toTacticalFrame", "timeInputCaption", "timeInput", "dateInputCaption", "dateInput", "nowButton",
+                 "toTacticalButton", "tacticalResultCaption", "tacticalResult", "copyButton", "clearToTacticalButton",
+                 "toNormalFrame", "tacticalInputCaption", "tacticalInput", "pasteButton", "toNormalButton",
+                 "timeResultCaption", "timeResult", "dateResultCaption", "dateResult", "clearToNormalButton",
+                 "monthNamesFrame", "germanMonthsOptionBox", "englishMonthsOptionBox", "statusBar", "makerFrame",
+                 "logo", "webLink"]
+axe = open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules/axe-core/axe.min.js"),
+           encoding="utf-8").read()
+
+
+def violations(browser):
+    browser.execute_script(axe)
+    return browser.execute_async_script(
+        "axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice']})"
+        ".then(r => arguments[0](r.violations.map(v => v.id + ' on ' + v.nodes.length)))")
+
+
+browser = open_browser(1280, 800)
+try:
+    opened(browser, "file://" + page)
+    order = browser.execute_script("return [...document.querySelectorAll('#window [id]')].map(e => e.id)"
+                                   ".filter(id => arguments[0].includes(id))", reading_order)
+    check(order == reading_order, "the document in the order it is read: " + ", ".join(order))
+    check(not browser.execute_script("return [...document.querySelectorAll('[tabindex]')].some(e => e.tabIndex > 0)"),
+          "no positive tabindex")
+    field(browser, "nowButton").click()
+    field(browser, "timeInput").click()
+    stops = ["timeInput"]
+    for _ in range(15):
+        browser.switch_to.active_element.send_keys(Keys.TAB)
+        stops.append(browser.switch_to.active_element.get_attribute("id"))
+    tabbable = ["timeInput", "dateInput", "nowButton", "toTacticalButton", "tacticalResult", "copyButton",
+                "clearToTacticalButton", "tacticalInput", "pasteButton", "toNormalButton", "timeResult", "dateResult",
+                "clearToNormalButton", "germanMonthsOption", "logo", "webLink"]
+    check(stops == tabbable, "Tab follows the document: " + ", ".join(stops))
+    for width, height in ((1280, 800), (360, 640)):
+        browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                {"width": width, "height": height, "deviceScaleFactor": 1 if width > 360 else 2,
+                                 "mobile": width == 360})
+        for scheme in ("light", "dark"):
+            browser.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                    {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
+            opened(browser, "file://" + page)
+            if width == 360:
+                first_screen = browser.execute_script(
+                    "return ['timeInput', 'dateInput', 'nowButton', 'toTacticalButton', 'tacticalResult', 'copyButton']"
+                    ".filter(id => document.getElementById(id).getBoundingClientRect().bottom > 640)")
+                check(not first_screen, f"at 360 x 640, {scheme}, the first screen shows the upper conversion"
+                      + (": not " + ", ".join(first_screen) if first_screen else ""))
+            browser.save_screenshot(os.environ.get("SCREENSHOTS", "/tmp") + f"/web-{width}x{height}-{scheme}.png")
+            found = violations(browser)
+            type_into(browser, "tacticalInput", "x")
+            field(browser, "toNormalButton").click()
+            wait_for(browser, lambda: browser.find_elements(By.CSS_SELECTOR, "dialog[open]"), 3)
+            found += [v + " with the message open" for v in violations(browser)]
+            message(browser)
+            check(not found, f"axe-core at {width} x {height}, {scheme}: no violation" + (": " + "; ".join(found) if found else ""))
 finally:
     browser.quit()
 
