@@ -147,7 +147,7 @@ try:
     hidden = [p["name"] for p in placements if not browser.execute_script(
         f"var e = document.getElementById('{p['name']}'); var r = e.getBoundingClientRect();"
         "return r.width > 0 && r.height > 0 && r.left >= 0 && r.right <= 360")]
-    small = browser.execute_script("return [...document.querySelectorAll('button, input[type=text], .option')]"
+    small = browser.execute_script("return [...document.querySelectorAll('button, input[type=text], .option, a')]"
                                    ".filter(e => e.getBoundingClientRect().height < 44 || parseFloat(getComputedStyle(e).fontSize) < 16)"
                                    ".map(e => e.id || e.className)")
     check(width <= 360 and not hidden and not small,
