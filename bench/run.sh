@@ -81,3 +81,7 @@ echo "== i. the web page in headless Chromium ($runs runs each, alternating)"
 NODE_PATH=/usr/share/nodejs emcmake cmake -S "$root" -B "$build-web" -DCMAKE_BUILD_TYPE=Release -DTAKTZEIT_TESTS=OFF >/dev/null
 NODE_PATH=/usr/share/nodejs cmake --build "$build-web" -j"$(nproc)" >/dev/null
 /usr/bin/python3 "$root/bench/web.py" "$build-web/taktzeit.html" "$root/tests/designed_form.h" "$runs"
+
+echo
+echo "== k. Lighthouse against the page served from 127.0.0.1 (medians of 5 runs)"
+"$root/bench/lighthouse.sh" "$build-web/taktzeit.html" 5
