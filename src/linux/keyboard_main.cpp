@@ -7,10 +7,12 @@
 #include "text.h"
 #include "x11_keyboard.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -22,14 +24,22 @@ class TypingDesktop final : public command_line::Desktop {
 public:
     bool copy(std::u16string_view text) override { return clipboard.copy(text); }
 
-    // The lock is the user's: a second start (a double press, key repeat) while one types ends without typing.
+    // The lock is the user's on this display: a second start (a double press, key repeat) while one types ends
+    // without typing. It is the name of an abstract socket, which nothing can delete and the kernel frees however
+    // the program ends.
     command_line::Typing waitToType() override
     {
-        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        const std::string lock = runtime && *runtime ? std::string(runtime) + "/taktzeit-tippen.lock"
-                                                     : "/tmp/taktzeit-tippen-" + std::to_string(getuid()) + ".lock";
-        const int lockFile = open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (lockFile >= 0 && flock(lockFile, LOCK_EX | LOCK_NB) != 0)
+        const char* screen = std::getenv("DISPLAY");
+        const std::string name = "taktzeit-tippen-" + std::to_string(getuid()) + '-' + (screen ? screen : "");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::size_t length = name.copy(address.sun_path + 1, sizeof(address.sun_path) - 1);
+        lock = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (lock >= 0
+            && bind(lock, reinterpret_cast<const sockaddr*>(&address),
+                    static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length))
+                != 0
+            && errno == EADDRINUSE)
             return command_line::Typing::Busy;
         Display* display = XOpenDisplay(nullptr);
         if (!display)
@@ -43,6 +53,7 @@ public:
     void notify(std::u16string_view message) override { notifyOnDesktop(core::toUtf8(message)); }
 
 private:
+    int lock = -1;
     LinuxDesktop clipboard;
     std::unique_ptr<X11Keyboard> keyboard;
 };
