@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 #include <string_view>
 
 // Types into the window that has the X keyboard focus through the XTEST extension, as the user's own keys
