@@ -23,10 +23,10 @@ as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev
 installed=$(dpkg -L taktzeit | while read -r path; do [ -d "$path" ] || echo "$path"; done)
 tests/e2e/private_display.sh bash -c 'source tests/e2e/desktop.sh && start_desktop && start_program /usr/bin/taktzeit'
 echo "ok: installed, /usr/bin/taktzeit opens its window"
-completions=$(bash -c 'source /usr/share/bash-completion/completions/taktzeit && COMP_WORDS=(taktzeit --t) COMP_CWORD=1 \
+completions=$(bash -c 'source /usr/share/bash-completion/completions/taktzeit && COMP_WORDS=(taktzeit --ta) COMP_CWORD=1 \
     && _taktzeit && echo "${COMPREPLY[*]}"')
-[ "$completions" = "--taktisch" ] || { echo "FAIL: bash completes --t to '$completions'"; exit 1; }
-echo "ok: bash completes taktzeit --t to --taktisch"
+[ "$completions" = "--taktisch" ] || { echo "FAIL: bash completes --ta to '$completions'"; exit 1; }
+echo "ok: bash completes taktzeit --ta to --taktisch"
 
 as_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq taktzeit >/dev/null
 ! dpkg -s taktzeit >/dev/null 2>&1 || { echo "FAIL: taktzeit is still known to dpkg"; exit 1; }
