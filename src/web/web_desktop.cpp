@@ -2,10 +2,12 @@
 
 #include "text.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include <emscripten.h>
 
-using emscripten::val;
+EM_JS(void, page_name_answers, (int done, int silent, int refused),
+      { taktzeit.answers = {Done : done, Silent : silent, Refused : refused}; });
+EM_JS(void, page_copy, (int request, const char* text), { taktzeit.copy(request, UTF8ToString(text)); });
+EM_JS(void, page_paste, (int request, int deadline), { taktzeit.paste(request, deadline); });
 
 namespace {
 
@@ -29,11 +31,8 @@ Answer taken(std::map<int, Answer>& waiting, int request)
 WebDesktop::WebDesktop()
 {
     current = this;
-    val answers = val::object();
-    answers.set("Done", static_cast<int>(form::ClipboardAnswer::Done));
-    answers.set("Silent", static_cast<int>(form::ClipboardAnswer::Silent));
-    answers.set("Refused", static_cast<int>(form::ClipboardAnswer::Refused));
-    val::global("taktzeit").set("answers", answers);
+    page_name_answers(static_cast<int>(form::ClipboardAnswer::Done), static_cast<int>(form::ClipboardAnswer::Silent),
+                      static_cast<int>(form::ClipboardAnswer::Refused));
 }
 
 WebDesktop::~WebDesktop()
@@ -56,14 +55,14 @@ std::optional<core::Moment> WebDesktop::localTime(std::chrono::sys_seconds utc) 
 void WebDesktop::copy(std::u16string_view text, form::CopyAnswer answer)
 {
     copies[++lastRequest] = std::move(answer);
-    val::global("taktzeit").call<void>("copy", lastRequest, core::toUtf8(text));
+    page_copy(lastRequest, core::toUtf8(text).c_str());
 }
 
 // Read where the browser allows it, cut to the paste limit; the deadline runs only once the user has allowed it.
 void WebDesktop::requestPaste(form::PasteAnswer answer)
 {
     pastes[++lastRequest] = std::move(answer);
-    val::global("taktzeit").call<void>("paste", lastRequest, static_cast<int>(form::kClipboardDeadline.count()));
+    page_paste(lastRequest, static_cast<int>(form::kClipboardDeadline.count()));
 }
 
 // The link is an ordinary link, which the browser opens in a new tab by itself.
@@ -79,14 +78,23 @@ void WebDesktop::answerCopy(int request, int answer)
         pending(static_cast<form::ClipboardAnswer>(answer));
 }
 
-void WebDesktop::answerPaste(int request, int answer, const std::string& text)
+void WebDesktop::answerPaste(int request, int answer, const char* text)
 {
     if (const form::PasteAnswer pending = current ? taken(current->pastes, request) : nullptr)
         pending(static_cast<form::ClipboardAnswer>(answer), std::u16string(form::pastedPart(core::fromUtf8(text))));
 }
 
-EMSCRIPTEN_BINDINGS(browser_answers)
+// The page's script hands the clipboard's answers back here.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void taktzeit_copy_answered(int request, int answer)
 {
-    emscripten::function("copyAnswered", &WebDesktop::answerCopy);
-    emscripten::function("pasteAnswered", &WebDesktop::answerPaste);
+    WebDesktop::answerCopy(request, answer);
 }
+
+EMSCRIPTEN_KEEPALIVE void taktzeit_paste_answered(int request, int answer, const char* text)
+{
+    WebDesktop::answerPaste(request, answer, text);
+}
+
+}  // extern "C"

@@ -20,7 +20,7 @@ public:
 
     // The page's script answers a copy or a paste it was asked for.
     static void answerCopy(int request, int answer);
-    static void answerPaste(int request, int answer, const std::string& text);
+    static void answerPaste(int request, int answer, const char* text);
 
 private:
     const core::CLibraryClock clock;

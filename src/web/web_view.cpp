@@ -3,27 +3,45 @@
 #include "look.h"
 #include "text.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include <emscripten.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
-using emscripten::val;
 using form::Control;
+
+// The page's elements, reached by the names of the form's table, and the page's own script.
+EM_JS(char*, page_value, (const char* id), {
+    var text = document.getElementById(UTF8ToString(id)).value;
+    var size = lengthBytesUTF8(text) + 1;
+    var copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+});
+EM_JS(void, page_set_value, (const char* id, const char* text),
+      { document.getElementById(UTF8ToString(id)).value = UTF8ToString(text); });
+EM_JS(int, page_max_length, (const char* id), { return document.getElementById(UTF8ToString(id)).maxLength; });
+EM_JS(void, page_set_max_length, (const char* id, int characters),
+      { document.getElementById(UTF8ToString(id)).maxLength = characters; });
+EM_JS(void, page_enable, (const char* id), { document.getElementById(UTF8ToString(id)).disabled = false; });
+EM_JS(int, page_checked, (const char* id), { return document.getElementById(UTF8ToString(id)).checked; });
+EM_JS(void, page_set_panel, (int index, const char* text), { taktzeit.setPanel(index, UTF8ToString(text)); });
+EM_JS(void, page_set_title, (const char* text), { document.title = UTF8ToString(text); });
+EM_JS(void, page_show_message, (const char* title, const char* text, const char* icon),
+      { taktzeit.showMessage(UTF8ToString(title), UTF8ToString(text), UTF8ToString(icon)); });
+EM_JS(void, page_schedule_tick, (int delay), { taktzeit.scheduleTick(delay); });
+EM_JS(void, page_take_over, (), { taktzeit.takeOver(); });
+EM_JS(void, page_close, (), { taktzeit.close(); });
 
 namespace {
 
 form::Form* current = nullptr;
 
-val page()
+std::string idOf(Control control)
 {
-    return val::global("taktzeit");
-}
-
-val element(Control control)
-{
-    return val::global("document").call<val>("getElementById", std::string(form::layoutOf(control).name));
+    return std::string(form::layoutOf(control).name);
 }
 
 std::string utf8(std::u16string_view text)
@@ -31,85 +49,22 @@ std::string utf8(std::u16string_view text)
     return core::toUtf8(text);
 }
 
-const char* roleName(form::Role role)
-{
-    switch (role) {
-    case form::Role::PushButton: return "button";
-    case form::Role::RadioButton: return "radio";
-    case form::Role::EditableText: return "textbox";
-    case form::Role::ReadOnlyText: return "readonly";
-    case form::Role::StaticText: return "label";
-    case form::Role::Grouping: return "group";
-    case form::Role::Link: return "link";
-    case form::Role::Graphic: return "img";
-    case form::Role::StatusBar: return "status";
-    }
-    return "label";
-}
-
-// Each control as the page makes it, in the order it is read: the frame it stands in and where it lies there in
-// CSS pixels, what it is and says, and whether the keyboard stops on it.
-void createControls()
-{
-    const auto& made = form::makingOrder();
-    for (const Control reading : form::kReadingOrder) {
-        const form::ControlLayout& row = form::layoutOf(reading);
-        const Control frame = form::frameAround(row);
-        val control = val::object();
-        control.set("name", std::string(row.name));
-        control.set("container", frame == Control::Window ? std::string() : std::string(form::layoutOf(frame).name));
-        control.set("role", std::string(roleName(form::roleOf(row))));
-        control.set("caption", utf8(row.caption));
-        form::PixelRect place = form::pixelPlace(row, form::Origin::Window);
-        if (frame != Control::Window) {
-            const form::PixelRect around = form::pixelPlace(form::layoutOf(frame), form::Origin::Window);
-            place.left -= around.left;
-            place.top -= around.top;
-        }
-        control.set("left", place.left);
-        control.set("top", place.top);
-        control.set("width", place.width);
-        control.set("height", place.height);
-        // The control made first lies on top.
-        control.set("layer", static_cast<int>(made.end() - std::find(made.begin(), made.end(), &row)));
-        control.set("labelFont", form::takesLabelFont(row.kind));
-        control.set("disabled", (row.settings & form::kDisabled) != 0);
-        control.set("checked", (row.settings & form::kSelected) != 0);
-        control.set("hint", utf8(row.hint));
-        control.set("accessibleName", utf8(form::accessibleName(row)));
-        control.set("description", utf8(form::accessibleDescription(row)));
-        control.set("labelled",
-                    row.labelled == Control::None ? std::string() : std::string(form::layoutOf(row.labelled).name));
-        control.set("tabStop",
-                    std::find(form::kTabOrder.begin(), form::kTabOrder.end(), row.control) != form::kTabOrder.end());
-        control.set("id", static_cast<int>(row.control));
-        page().call<void>("createControl", control);
-    }
-    page().call<void>("createStatusPanels", static_cast<int>(form::kStatusPanels.size()),
-                      form::pixels(form::kStatusPanelWidth));
-}
-
 }  // namespace
 
+// The page holds the form already, written when it was built; the view takes it over as it stands, with what
+// the user typed and clicked meanwhile.
 WebView::WebView(form::Desktop& desktop)
     : form(*this, desktop)
 {
-    std::string faces;
-    for (std::string_view face : form::kArialMetricFaces)
-        faces += '"' + std::string(face) + "\", ";
-    page().call<void>("open", utf8(form::kTitle), utf8(form::kWebScheme) + utf8(form::kWebAddress),
-                      faces + "sans-serif");
-    createControls();
-    val::global("lightLink")();
     current = &form;
     form.load();
-    element(form::kFirstFocus).call<void>("focus");
+    page_take_over();
 }
 
 WebView::~WebView()
 {
     current = nullptr;
-    page().call<void>("close");
+    page_close();
 }
 
 form::Form* WebView::currentForm()
@@ -119,104 +74,98 @@ form::Form* WebView::currentForm()
 
 std::u16string WebView::text(Control field) const
 {
-    return core::fromUtf8(element(field)["value"].as<std::string>());
+    const std::unique_ptr<char, decltype(&std::free)> value(page_value(idOf(field).c_str()), &std::free);
+    return core::fromUtf8(value.get());
 }
 
 void WebView::setText(Control field, std::u16string_view text)
 {
-    val box = element(field);
-    const int limit = box["maxLength"].as<int>();
-    box.set("value", utf8(limit >= 0 ? text.substr(0, static_cast<std::size_t>(limit)) : text));
+    const int limit = page_max_length(idOf(field).c_str());
+    page_set_value(idOf(field).c_str(),
+                   utf8(limit >= 0 ? text.substr(0, static_cast<std::size_t>(limit)) : text).c_str());
 }
 
 void WebView::setLimit(Control field, std::size_t characters)
 {
-    element(field).set("maxLength", static_cast<int>(std::min<std::size_t>(characters, 1u << 30)));
+    page_set_max_length(idOf(field).c_str(), static_cast<int>(std::min<std::size_t>(characters, 1u << 30)));
 }
 
 void WebView::enableCopy()
 {
-    element(Control::CopyButton).set("disabled", false);
+    page_enable(idOf(Control::CopyButton).c_str());
 }
 
 core::MonthLanguage WebView::monthLanguage() const
 {
-    return element(Control::GermanMonthsOption)["checked"].as<bool>() ? core::MonthLanguage::German
-                                                                      : core::MonthLanguage::English;
+    return page_checked(idOf(Control::GermanMonthsOption).c_str()) ? core::MonthLanguage::German
+                                                                   : core::MonthLanguage::English;
 }
 
 void WebView::setPanelText(form::StatusPanel panel, std::u16string_view text)
 {
     const auto position = std::find(form::kStatusPanels.begin(), form::kStatusPanels.end(), panel);
-    page().call<void>("setPanel", static_cast<int>(position - form::kStatusPanels.begin()), utf8(text));
+    page_set_panel(static_cast<int>(position - form::kStatusPanels.begin()), utf8(text).c_str());
 }
 
 void WebView::setCaption(std::u16string_view caption)
 {
-    val::global("document").set("title", utf8(caption));
+    page_set_title(utf8(caption).c_str());
 }
 
 // A dialog in the page, modal, that returns at once: the form does nothing after a message.
 void WebView::showMessage(std::u16string_view text, form::MessageIcon icon)
 {
-    page().call<void>("showMessage", utf8(form::kTitle), utf8(text),
-                      std::string(icon == form::MessageIcon::Critical ? "critical" : "information"));
+    page_show_message(utf8(form::kTitle).c_str(), utf8(text).c_str(),
+                      icon == form::MessageIcon::Critical ? "critical" : "information");
 }
 
 void WebView::scheduleTick(std::chrono::milliseconds delay)
 {
-    page().call<void>("scheduleTick", static_cast<int>(delay.count()));
+    page_schedule_tick(static_cast<int>(delay.count()));
 }
 
-namespace {
+// The page's events, which its script hands to the form of the view on the page.
+extern "C" {
 
-void click(int control)
+EMSCRIPTEN_KEEPALIVE void taktzeit_click(int control)
 {
     if (form::Form* form = WebView::currentForm())
         form->click(static_cast<Control>(control));
 }
 
-void tacticalInputChanged()
+EMSCRIPTEN_KEEPALIVE void taktzeit_tactical_input_changed()
 {
     if (form::Form* form = WebView::currentForm())
         form->tacticalInputChanged();
 }
 
-void tick()
+EMSCRIPTEN_KEEPALIVE void taktzeit_tick()
 {
     if (form::Form* form = WebView::currentForm())
         form->tick();
 }
 
 // Browsers slow the timers of a hidden page: once it shows again, the status bar catches up at once.
-void hidden(bool isHidden)
+EMSCRIPTEN_KEEPALIVE void taktzeit_hidden(int isHidden)
 {
     if (form::Form* form = WebView::currentForm()) {
-        form->windowStateChanged(isHidden);
+        form->windowStateChanged(isHidden != 0);
         if (!isHidden)
             form->tick();
     }
 }
 
-// Face and text colour in, the lit link's colour out, each as red, green and blue.
-val litLinkColour(val colours)
+// Face and text colour in, each as red, green and blue; the lit link's colour out, as 0xRRGGBB.
+EMSCRIPTEN_KEEPALIVE int taktzeit_lit_link_colour(int faceRed, int faceGreen, int faceBlue, int textRed, int textGreen,
+                                                  int textBlue)
 {
-    const auto channel = [&](int index) { return static_cast<std::uint8_t>(colours[index].as<int>()); };
-    const form::Colour lit = form::litLinkColour(form::Colour{channel(0), channel(1), channel(2)},
-                                                 form::Colour{channel(3), channel(4), channel(5)});
-    val rgb = val::array();
-    for (int value : {lit.red, lit.green, lit.blue})
-        rgb.call<void>("push", value);
-    return rgb;
+    const auto colour = [](int red, int green, int blue) {
+        return form::Colour{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
+                            static_cast<std::uint8_t>(blue)};
+    };
+    const form::Colour lit =
+        form::litLinkColour(colour(faceRed, faceGreen, faceBlue), colour(textRed, textGreen, textBlue));
+    return lit.red << 16 | lit.green << 8 | lit.blue;
 }
 
-}  // namespace
-
-EMSCRIPTEN_BINDINGS(page_events)
-{
-    emscripten::function("click", &click);
-    emscripten::function("tacticalInputChanged", &tacticalInputChanged);
-    emscripten::function("tick", &tick);
-    emscripten::function("hidden", &hidden);
-    emscripten::function("litLinkColour", &litLinkColour);
-}
+}  // extern "C"

@@ -71,7 +71,7 @@ public:
         val page = val::global("taktzeit");
         val::global("clearTimeout")(page["tickTimer"]);
         page.set("tickDelay", -1);
-        val::global("Module").call<void>("tick");
+        val::global("Module").call<void>("_taktzeit_tick");
     }
     void setMinimized(bool minimized) override
     {
