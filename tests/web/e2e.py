@@ -62,18 +62,10 @@ def message(browser):
     return shown
 
 
-def requests(browser):
-    return [entry["message"] for entry in browser.get_log("performance") if '"Network.requestWillBeSent"' in entry["message"]]
-
-
-browser = open_browser(1280, 800)
-try:
-    browser.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "Europe/Berlin"})
-    opened(browser, "file://" + page)
-
-    # The designed places, at 15 twips a CSS pixel.
+def misplaced(browser):
+    """The controls away from their designed places, at 15 twips a CSS pixel."""
     origin = browser.execute_script("var r = document.getElementById('window').getBoundingClientRect(); return [r.x, r.y]")
-    misplaced = []
+    found = []
     for p in placements:
         left, top = int(p["left"]) // 15, int(p["top"]) // 15
         if p["container"] != "converterWindow":
@@ -84,9 +76,47 @@ try:
                                      "return [r.x, r.y, r.width, r.height]")
         wanted = [origin[0] + left, origin[1] + top, int(p["width"]) // 15, int(p["height"]) // 15]
         if p["name"] != "logo" and [round(v) for v in box] != [round(v) for v in wanted]:
-            misplaced.append(f"{p['name']} at {box}, not {wanted}")
-    check(not misplaced, "every control at its designed place at 1280 x 800" + (": " + "; ".join(misplaced) if misplaced else ""))
+            found.append(f"{p['name']} at {box}, not {wanted}")
+    return found
+
+
+# Holds the module's compiling back until the test calls release().
+HOLD_MODULE = """
+const instantiate = WebAssembly.instantiate;
+const held = new Promise(done => window.release = done);
+WebAssembly.instantiate = (...given) => held.then(() => instantiate(...given));
+"""
+
+
+def requests(browser):
+    return [entry["message"] for entry in browser.get_log("performance") if '"Network.requestWillBeSent"' in entry["message"]]
+
+
+browser = open_browser(1280, 800)
+try:
+    browser.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "Europe/Berlin"})
+    opened(browser, "file://" + page)
+
+    wrong = misplaced(browser)
+    check(not wrong, "every control at its designed place at 1280 x 800" + (": " + "; ".join(wrong) if wrong else ""))
     check(browser.switch_to.active_element.get_attribute("id") == "toTacticalButton", "opened, the focus is on the upper Umrechnen")
+
+    # Before the module has taken the page over: the form at its places, what is typed kept, a click answered later.
+    hold = browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": HOLD_MODULE})["identifier"]
+    browser.get("file://" + page)
+    wrong = misplaced(browser)
+    field(browser, "tacticalInput").send_keys("141638okt09")
+    field(browser, "nowButton").click()
+    before = browser.execute_script("return document.getElementById('statusBar').textContent"
+                                    " + document.getElementById('timeInput').value")
+    browser.execute_script("release()")
+    now = wait_for(browser, lambda: field(browser, "timeInput").get_attribute("value"), 5)
+    check(not wrong and before == "" and re.fullmatch(r"\d\d:\d\d:\d\d", now or "")
+          and field(browser, "tacticalInput").get_attribute("value") == "141638okt09",
+          f"before the module: controls away from their places {wrong}, status bar and time {before!r}; "
+          f"after it, Jetzt clicked before gave {now!r} and the typing was kept")
+    browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": hold})
+    opened(browser, "file://" + page)
 
     # The accessibility tree: every control with its designed name and role.
     roles = {"push button": "button", "radio button": "radio", "editable text": "textbox", "read-only text": "textbox",
