@@ -1,6 +1,6 @@
 #!/bin/bash
 # Lighthouse (pinned in bench/package.json) against the page served from 127.0.0.1, desktop and mobile: the
-# median score of each category over RUNS runs.
+# median score of each category over RUNS runs, and the median first contentful paint and time to interactive.
 # Usage: bench/lighthouse.sh PAGE RUNS
 set -euo pipefail
 page=$1
@@ -29,7 +29,10 @@ scores = {name: statistics.median(round(r["categories"][name]["score"] * 100) fo
           for name in ("performance", "accessibility", "best-practices", "seo")}
 failed = sorted({a["id"] for r in reports for a in r["audits"].values()
                  if a.get("score") is not None and a["score"] < 1 and a.get("scoreDisplayMode") == "binary"})
+times = {name: statistics.median(r["audits"][audit]["numericValue"] for r in reports)
+         for name, audit in (("first paint", "first-contentful-paint"), ("interactive", "interactive"))}
 print(f"{sys.argv[1]:8} " + ", ".join(f"{k} {int(v)}" for k, v in scores.items())
+      + "; " + ", ".join(f"{k} {v:.0f} ms" for k, v in times.items())
       + (f"; short: {', '.join(failed)}" if failed else ""))
 PY
 done
