@@ -111,10 +111,10 @@ try:
                                     " + document.getElementById('timeInput').value")
     browser.execute_script("release()")
     now = wait_for(browser, lambda: field(browser, "timeInput").get_attribute("value"), 5)
-    check(not wrong and before == "" and re.fullmatch(r"\d\d:\d\d:\d\d", now or "")
-          and field(browser, "tacticalInput").get_attribute("value") == "141638okt09",
+    typed = field(browser, "tacticalInput").get_attribute("value")
+    check(not wrong and before == "" and re.fullmatch(r"\d\d:\d\d:\d\d", now or "") and typed == "141638okt09",
           f"before the module: controls away from their places {wrong}, status bar and time {before!r}; "
-          f"after it, Jetzt clicked before gave {now!r} and the typing was kept")
+          f"after it, Jetzt clicked before gave {now!r}, 141638okt09 typed before stands as {typed!r}")
     browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": hold})
     opened(browser, "file://" + page)
 
