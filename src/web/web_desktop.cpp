@@ -7,7 +7,7 @@
 EM_JS(void, page_name_answers, (int done, int silent, int refused),
       { taktzeit.answers = {Done : done, Silent : silent, Refused : refused}; });
 EM_JS(void, page_copy, (int request, const char* text), { taktzeit.copy(request, UTF8ToString(text)); });
-EM_JS(void, page_paste, (int request, int deadline), { taktzeit.paste(request, deadline); });
+EM_JS(void, page_paste, (int request, int deadline, int limit), { taktzeit.paste(request, deadline, limit); });
 
 namespace {
 
@@ -62,7 +62,8 @@ void WebDesktop::copy(std::u16string_view text, form::CopyAnswer answer)
 void WebDesktop::requestPaste(form::PasteAnswer answer)
 {
     pastes[++lastRequest] = std::move(answer);
-    page_paste(lastRequest, static_cast<int>(form::kClipboardDeadline.count()));
+    page_paste(lastRequest, static_cast<int>(form::kClipboardDeadline.count()),
+               static_cast<int>(form::kClipboardTextLimit));
 }
 
 // The link is an ordinary link, which the browser opens in a new tab by itself.

@@ -80,11 +80,12 @@ try:
     check(status(browser) != before, f"shown again, the status bar caught up at once: {before} -> {status(browser)}")
     browser.execute_script("driver.hold = false; driver.offset = 0")
 
-    # A paste takes at most 10,000 characters.
-    browser.execute_script("driver.text = 'x'.repeat(20000)")
+    # A paste takes at most 10,000 characters, of a clipboard of any size: 3,000,000 umlauts handed over whole
+    # overflowed the module's stack.
+    browser.execute_script("driver.text = 'ä'.repeat(3000000)")
     browser.find_element(By.ID, "pasteButton").click()
     pasted = wait_for(browser, lambda: browser.execute_script("return document.getElementById('tacticalInput').value.length"), 5)
-    check(pasted == 10000, f"a paste of 20,000 characters takes {pasted}")
+    check(pasted == 10000, f"a paste of 3,000,000 characters takes {pasted}")
 
     # While the browser asks the user for permission, no deadline runs: a late answer is still pasted.
     browser.execute_script("driver.permission = 'prompt'; driver.late = 2500; driver.text = '141638okt09'")
