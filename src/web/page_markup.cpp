@@ -41,7 +41,7 @@ std::string idOf(Control control)
     return std::string(form::layoutOf(control).name);
 }
 
-// What assistive technology says of the control, and where the designed window says it in a hint, the hint.
+// What assistive technology says of the control: its name, then what it says after it.
 std::string spoken(const ControlLayout& row)
 {
     return attribute("aria-label", form::accessibleName(row))
@@ -53,6 +53,7 @@ std::string element(const ControlLayout& row, const std::string& logo)
 {
     const std::string id = " id=\"" + std::string(row.name) + '"';
     const std::string caption = escaped(row.caption);
+    const std::string font = form::takesLabelFont(row.kind) ? " class=\"label\"" : "";
     switch (form::roleOf(row)) {
     case form::Role::Grouping: {
         std::string inside;
@@ -76,13 +77,12 @@ std::string element(const ControlLayout& row, const std::string& logo)
             + (row.control == Control::TimeInput ? "numeric" : "text") + '"' + attribute("title", row.hint)
             + (row.typingLimit ? " maxlength=\"" + std::to_string(row.typingLimit) + '"' : "") + spoken(row) + ">\n";
     case form::Role::StaticText:
-        return "<label" + id + " class=\"label\" for=\"" + idOf(row.labelled) + '"' + spoken(row) + '>' + caption
-            + "</label>\n";
+        return "<label" + id + font + " for=\"" + idOf(row.labelled) + '"' + spoken(row) + '>' + caption + "</label>\n";
     case form::Role::RadioButton:
         return "<label class=\"option\" id=\"" + std::string(row.name) + "Box\"><input type=\"radio\" name=\"months\""
             + id + (row.settings & form::kSelected ? " checked" : "") + spoken(row) + '>' + caption + "</label>\n";
     case form::Role::Link:
-        return "<a" + id + " class=\"label\" href=\"" + escaped(form::kWebScheme) + escaped(form::kWebAddress)
+        return "<a" + id + font + " href=\"" + escaped(form::kWebScheme) + escaped(form::kWebAddress)
             + "\" target=\"_blank\" rel=\"noopener\"" + spoken(row) + '>' + caption + "</a>\n";
     case form::Role::Graphic:
         // A picture is a keyboard stop of its own, as in the windows.
@@ -122,7 +122,9 @@ std::string styles()
         faces += '"' + std::string(face) + "\", ";
     std::string out = "body { font: " + std::to_string(form::kStandardFontPoints) + "pt " + faces + "sans-serif; }\n"
         + "  #window { width: " + px(form::pixels(form::kClientWidth))
-        + "; height: " + px(form::pixels(form::kClientHeight)) + "; }\n"
+        + "; height: " + px(form::pixels(form::kClientHeight))
+        + "; }\n"
+        // The labels' and the link's larger font, which the markup gives them as the class "label".
         + "  .label { font-size: " + std::to_string(form::kLabelFontPoints) + "pt; }\n"
         + "  #statusBar span { width: " + px(form::pixels(form::kStatusPanelWidth)) + "; }\n";
     const auto& made = form::makingOrder();
