@@ -24,7 +24,8 @@ target() {
     "$typing_target" "$@" >"$scratch/typed" &
     target_pid=$!
     started_pids+=("$target_pid")
-    wait_for "the target window" grep -q ready "$scratch/typed"
+    wait_for "the target window" eval 'grep -q ready "$scratch/typed" || ! kill -0 $target_pid'
+    kill -0 "$target_pid" || fail "the target window ended before it was ready"
 }
 typed() {
     tail -n +2 "$scratch/typed"

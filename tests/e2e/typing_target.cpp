@@ -13,13 +13,15 @@
 int main(int argc, char* argv[])
 {
     Display* display = XOpenDisplay(nullptr);
-    if (!display)
+    if (!display) {
+        std::fprintf(stderr, "typing_target: no X display\n");
         return 1;
+    }
     const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 240, 40, 0, 0, 0xffffff);
     XStoreName(display, window, "Tippziel");
     XSelectInput(display, window, KeyPressMask | StructureNotifyMask);
     XMapWindow(display, window);
-    for (XEvent event; event.type != MapNotify;)
+    for (XEvent event{}; event.type != MapNotify;)
         XNextEvent(display, &event);
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
     long until = -1;
